@@ -1,0 +1,68 @@
+#pragma once
+// Forms: top-level windows with a border style, border icons, a window
+// state, a caption and a close query.
+#include <functional>
+
+#include "framework/win_control.h"
+
+enum TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+
+enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
+using TBorderIcons = unsigned;
+
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+
+using TCloseQueryEvent = std::function<void(TComponent* Sender, bool& CanClose)>;
+
+class TForm : public TWinControl {
+ public:
+  explicit TForm(TComponent* AOwner);
+  ~TForm() override;
+
+  TBorderStyle GetBorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TBorderStyle Value);
+  TBorderIcons GetBorderIcons() const { return FBorderIcons; }
+  void SetBorderIcons(TBorderIcons Value);
+  TWindowState GetWindowState() const;
+  void SetWindowState(TWindowState Value);
+
+  const std::wstring& GetCaption() const { return FText; }
+  void SetCaption(std::wstring Value) { SetText(std::move(Value)); }
+
+  int GetClientWidth() const { return GetClientRect().right; }
+  int GetClientHeight() const { return GetClientRect().bottom; }
+  // Resizes the window so that its client area has this size.
+  void SetClientSize(int AWidth, int AHeight);
+
+  // Asks OnCloseQuery, and on consent closes the form; closing the main
+  // form ends the application's message loop.
+  void Close();
+  virtual bool CloseQuery();
+  // Brings the form to the front and gives it the focus.
+  void BringToFront();
+
+  // Called by the application once construction has finished.
+  virtual void AfterConstruction();
+
+  TNotifyEvent OnCreate;
+  TCloseQueryEvent OnCloseQuery;
+  TNotifyEvent OnClose;
+
+ protected:
+  void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
+  void Dispatch(TMessage& Message) override;
+  void VisibleChanged() override;
+  virtual void WMClose(TMessage& Message);
+  virtual void WMSysCommand(TMessage& Message);
+  virtual void WMActivate(TMessage& Message);
+
+ private:
+  void ApplyFrameStyle();
+  DWORD FrameStyle() const;
+  DWORD FrameExStyle() const;
+
+  TBorderStyle FBorderStyle = bsSizeable;
+  TBorderIcons FBorderIcons = biSystemMenu | biMinimize | biMaximize;
+  TWindowState FWindowState = wsNormal;
+};

@@ -1,0 +1,30 @@
+#include "framework/text.h"
+
+#include <windows.h>
+
+namespace {
+
+std::wstring ToWide(UINT codePage, std::string_view text) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
+  std::wstring result(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(codePage, 0, text.data(), size, result.data(), length);
+  return result;
+}
+
+std::string FromWide(UINT codePage, std::wstring_view text) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int length = WideCharToMultiByte(codePage, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string result(static_cast<size_t>(length), '\0');
+  WideCharToMultiByte(codePage, 0, text.data(), size, result.data(), length, nullptr, nullptr);
+  return result;
+}
+
+}  // namespace
+
+std::wstring WideFromAnsi(std::string_view text) { return ToWide(CP_ACP, text); }
+std::string AnsiFromWide(std::wstring_view text) { return FromWide(CP_ACP, text); }
+std::wstring WideFromUtf8(std::string_view text) { return ToWide(CP_UTF8, text); }
+std::string Utf8FromWide(std::wstring_view text) { return FromWide(CP_UTF8, text); }

@@ -1,0 +1,78 @@
+# Wine environment for running the Windows build (sourced, not run).
+# lanque_wine_start PREFIX [desktop]  makes PREFIX a fresh copy of a prepared
+#   template prefix, starts an Xvfb when there is no usable display and a
+#   persistent wineserver, and exports what wine needs.
+# lanque_wine_stop  stops only what lanque_wine_start started.
+. "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+LANQUE_WINE_TEMPLATE=${LANQUE_WINE_TEMPLATE:-$(dirname "$LANQUE_DEPS")/wine-template-3}
+_lanque_xvfb_pid=""
+
+_lanque_wine_quiet_env() {
+  export WINEDEBUG=-all WINEARCH=win64
+  # Without an HTML engine the system browser control fails fast; the
+  # program then uses its own page engine.
+  export WINEDLLOVERRIDES="mshtml=d;mscoree=d"
+  { export LC_ALL=zh_CN.UTF-8; } 2>/dev/null  # code page 936; no glibc locale needed
+  unset http_proxy https_proxy HTTP_PROXY HTTPS_PROXY
+}
+
+_lanque_wine_make_template() {
+  [ -f "$LANQUE_WINE_TEMPLATE/.ready" ] && return 0
+  echo "wine: preparing a template prefix in $LANQUE_WINE_TEMPLATE (once)"
+  rm -rf "$LANQUE_WINE_TEMPLATE"
+  mkdir -p "$(dirname "$LANQUE_WINE_TEMPLATE")"
+  (
+    _lanque_wine_quiet_env
+    export WINEPREFIX="$LANQUE_WINE_TEMPLATE"
+    wineboot --init >/dev/null 2>&1
+    local link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
+    for face in "Liberation Sans" "Liberation Sans Bold" "MS Sans Serif" "Tahoma" "Microsoft Sans Serif"; do
+      wine reg add "$link" /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
+    done
+    wineserver -w
+    local marlett
+    marlett=$(find /usr/share/fonts /usr/share/wine /usr/lib/wine -name marlett.ttf 2>/dev/null | head -n 1)
+    if [ -n "$marlett" ]; then ln -sf "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"; fi
+  )
+  touch "$LANQUE_WINE_TEMPLATE/.ready"
+}
+
+_lanque_display_works() {
+  [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1
+}
+
+lanque_wine_start() {
+  local prefix=$1 desktop=${2:-}
+  _lanque_wine_make_template
+  rm -rf "$prefix"
+  mkdir -p "$(dirname "$prefix")"
+  cp -a "$LANQUE_WINE_TEMPLATE" "$prefix"
+  _lanque_wine_quiet_env
+  export WINEPREFIX="$prefix"
+  if [ -n "$desktop" ]; then
+    # A virtual desktop: framed windows and a taskbar with a notification area.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$desktop" /f >/dev/null 2>&1
+    wineserver -w
+  fi
+  if [ "${LANQUE_FORCE_XVFB:-0}" = 1 ] || ! _lanque_display_works; then
+    local n=90
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    _lanque_xvfb_pid=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  fi
+  wineserver -p
+  wine cmd /c exit >/dev/null 2>&1 || true  # the first program after a new server is slow
+}
+
+lanque_wine_stop() {
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 || true
+  if [ -n "$_lanque_xvfb_pid" ]; then
+    kill "$_lanque_xvfb_pid" 2>/dev/null || true
+    wait "$_lanque_xvfb_pid" 2>/dev/null || true
+    _lanque_xvfb_pid=""
+  fi
+}
