@@ -1,0 +1,144 @@
+#include "skin/paint/blends.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+// d * w + s * (256 - w) per channel, >> 8; red and blue share one lane pair.
+inline TsColor SumPixel(TsColor d, TsColor s, TsColor w) {
+  const TsColor v = 256 - w;
+  const TsColor rb = (((d & 0x00FF00FFu) * w + (s & 0x00FF00FFu) * v) >> 8) & 0x00FF00FFu;
+  const TsColor g = (((d & 0x0000FF00u) * w + (s & 0x0000FF00u) * v) >> 8) & 0x0000FF00u;
+  return (d & 0xFF000000u) | rb | g;
+}
+
+void SumRow(TsColor* d, const TsColor* s, int n, TsColor w) {
+  for (int i = 0; i < n; ++i) d[i] = SumPixel(d[i], s[i], w);
+}
+
+// Per channel ((d - s) * m + s * 256) >> 8 with m the mask's channel.
+void MaskRow(TsColor* d, const TsColor* s, const TsColor* m, int n) {
+  for (int i = 0; i < n; ++i) {
+    TsColor out = d[i] & 0xFF000000u;
+    for (int k = 0; k < 24; k += 8) {
+      const int dc = static_cast<int>((d[i] >> k) & 0xFF);
+      const int sc = static_cast<int>((s[i] >> k) & 0xFF);
+      const int mc = static_cast<int>((m[i] >> k) & 0xFF);
+      out |= static_cast<TsColor>((((dc - sc) * mc + sc * 256) >> 8) & 0xFF) << k;
+    }
+    d[i] = out;
+  }
+}
+
+bool SameSize(const TBitmap32& a, const TBitmap32& b) {
+  return !a.Empty() && a.Width() == b.Width() && a.Height() == b.Height();
+}
+
+}  // namespace
+
+void BlendColorRect(TBitmap32& bmp, const TRect& rect, int percent, TColor color) {
+  if (bmp.Empty()) return;
+  const int left = std::max(rect.Left, 0), top = std::max(rect.Top, 0);
+  const int right = std::min(rect.Right, bmp.Width() - 1), bottom = std::min(rect.Bottom, bmp.Height() - 1);
+  if (right < left || bottom < top) return;
+  // Each channel has 256 possible values: one table per channel keeps the
+  // exact rounding of the real arithmetic out of the pixel loop.
+  const double p = percent / 100.0;
+  const TsColor c = SwapRedBlue(ColorToRGB(color));
+  std::array<std::array<TsColor, 256>, 3> table;
+  for (int k = 0; k < 3; ++k) {
+    const double cc = ByteOf(c, k) * (1 - p);
+    for (int v = 0; v < 256; ++v)
+      table[k][v] = static_cast<TsColor>(ClampByte(Round(v * p + cc))) << (8 * k);
+  }
+  for (int y = top; y <= bottom; ++y) {
+    TsColor* row = bmp.Row(y);
+    for (int x = left; x <= right; ++x) {
+      const TsColor px = row[x];
+      row[x] = (px & 0xFF000000u) | table[0][px & 0xFF] | table[1][(px >> 8) & 0xFF] | table[2][(px >> 16) & 0xFF];
+    }
+  }
+}
+
+void FadeBmp(TBitmap32& bmp, const TRect& rect, int transparency, TColor color) {
+  BlendColorRect(bmp, {rect.Left, rect.Top, rect.Right - 1, rect.Bottom - 1}, 100 - transparency, color);
+}
+
+void SumBitmaps(TBitmap32& dst, const TBitmap32& src, int weight) {
+  if (!SameSize(dst, src)) return;
+  SumBmpRect(dst, src, weight, {0, 0, src.Width(), src.Height()}, {0, 0});
+}
+
+void SumBmpRect(TBitmap32& dst, const TBitmap32& src, int weight, const TRect& srcRect, TPoint at) {
+  if (dst.Empty() || src.Empty()) return;
+  const TTransfer t = ClipTransfer(srcRect, at, src.Width(), src.Height(), dst.Width(), dst.Height());
+  const TsColor w = static_cast<TsColor>(std::clamp(weight, 0, 256));
+  for (int y = t.Source.Top; y < t.Source.Bottom; ++y)
+    SumRow(dst.Row(t.Target.Y + y - t.Source.Top) + t.Target.X, src.Row(y) + t.Source.Left,
+           t.Source.Width(), w);
+}
+
+void SumBitmapsByMask(TBitmap32& dst, const TBitmap32& picture, const TBitmap32& mask) {
+  if (!SameSize(dst, picture) || !SameSize(dst, mask)) return;
+  for (int y = 0; y < dst.Height(); ++y) MaskRow(dst.Row(y), picture.Row(y), mask.Row(y), dst.Width());
+}
+
+void SumByMaskWith32(TBitmap32& dst, TPoint at, const TBitmap32& src, const TRect& srcRect) {
+  if (dst.Empty() || src.Empty()) return;
+  const int band = srcRect.Height();
+  // The mask rows must exist too: clip the picture to the rows above the last mask row.
+  const TTransfer t = ClipTransfer(srcRect, at, src.Width(), src.Height() - band, dst.Width(), dst.Height());
+  for (int y = t.Source.Top; y < t.Source.Bottom; ++y)
+    MaskRow(dst.Row(t.Target.Y + y - t.Source.Top) + t.Target.X, src.Row(y) + t.Source.Left,
+            src.Row(y + band) + t.Source.Left, t.Source.Width());
+}
+
+void BlendTransRectangle(TBitmap32& dst, int x0, int y0, TColor key, double x, TRect rect,
+                         const TBitmap32& src) {
+  if (dst.Empty() || src.Empty()) return;
+  if (rect.Left < 0) { x0 -= rect.Left; rect.Left = 0; }
+  if (rect.Top < 0) { y0 -= rect.Top; rect.Top = 0; }
+  rect.Right = std::min(rect.Right, src.Width() - 1);
+  rect.Bottom = std::min(rect.Bottom, src.Height() - 1);
+  // Skip source columns and rows that land outside the destination.
+  const int first = std::max(rect.Left, rect.Left - x0);
+  const int last = std::min(rect.Right, rect.Left + dst.Width() - 1 - x0);
+  const bool keyed = key != clNone;
+  for (int sy = rect.Top; sy <= rect.Bottom; ++sy) {
+    const int dy = y0 + sy - rect.Top;
+    if (dy < 0 || dy >= dst.Height()) continue;
+    const TsColor* s = src.Row(sy);
+    TsColor* d = dst.Row(dy);
+    for (int sx = first; sx <= last; ++sx) {
+      const int dx = sx + x0 - rect.Left;
+      const TsColor sp = s[sx], dp = d[dx];
+      if (keyed && sp == key) continue;
+      TsColor out = dp & 0xFF000000u;
+      for (int k = 0; k < 24; k += 8) {
+        const double sc = (sp >> k) & 0xFF, dc = (dp >> k) & 0xFF;
+        out |= static_cast<TsColor>(ClampByte(Trunc(sc - (sc - dc) * x))) << k;
+      }
+      d[dx] = out;
+    }
+  }
+}
+
+void BlendTransBitmap(TBitmap32& bmp, TColor color, double x) {
+  if (bmp.Empty()) return;
+  const TsColor c = SwapRedBlue(ColorToRGB(color));
+  for (int y = 0; y < bmp.Height(); ++y) {
+    TsColor* row = bmp.Row(y);
+    for (int i = 0; i < bmp.Width(); ++i) {
+      const TsColor p = row[i];
+      if (p == sFuchsia) continue;
+      TsColor out = p & 0xFF000000u;
+      for (int k = 0; k < 24; k += 8) {
+        const double pc = (p >> k) & 0xFF, cc = (c >> k) & 0xFF;
+        out |= static_cast<TsColor>(ClampByte(Trunc((pc - cc) * x + cc))) << k;
+      }
+      row[i] = out;
+    }
+  }
+}

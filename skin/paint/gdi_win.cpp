@@ -1,0 +1,77 @@
+#include "skin/paint/gdi_win.h"
+
+#include <vector>
+
+#include "skin/paint/bitmap32_win.h"
+#include "skin/paint/blends.h"
+#include "skin/paint/copies.h"
+
+namespace {
+
+class TMemoryDC {
+ public:
+  explicit TMemoryDC(HDC like) : dc_(CreateCompatibleDC(like)) {}
+  ~TMemoryDC() {
+    if (old_) SelectObject(dc_, old_);
+    if (dc_) DeleteDC(dc_);
+  }
+  TMemoryDC(const TMemoryDC&) = delete;
+  TMemoryDC& operator=(const TMemoryDC&) = delete;
+  HDC Get() const { return dc_; }
+  void Select(HGDIOBJ object) {
+    HGDIOBJ previous = SelectObject(dc_, object);
+    if (!old_) old_ = previous;
+  }
+
+ private:
+  HDC dc_;
+  HGDIOBJ old_ = nullptr;
+};
+
+}  // namespace
+
+void FillDC(HDC dc, const TRect& rect, TColor color) {
+  if (rect.IsEmpty()) return;
+  const RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
+  // ExtTextOut with an opaque rectangle fills without creating a brush.
+  const COLORREF old = SetBkColor(dc, ColorToRGB(color));
+  ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
+  SetBkColor(dc, old);
+}
+
+void FillDCBorder(HDC dc, const TRect& rect, int left, int top, int right, int bottom, TColor color) {
+  FillDC(dc, {rect.Left, rect.Top, rect.Right, rect.Top + top}, color);
+  FillDC(dc, {rect.Left, rect.Bottom - bottom, rect.Right, rect.Bottom}, color);
+  FillDC(dc, {rect.Left, rect.Top + top, rect.Left + left, rect.Bottom - bottom}, color);
+  FillDC(dc, {rect.Right - right, rect.Top + top, rect.Right, rect.Bottom - bottom}, color);
+}
+
+void FadeRect(HDC dc, const TRect& rect, int transparency, TColor color) {
+  TBitmap32 bmp(rect.Width(), rect.Height());
+  if (bmp.Empty()) return;
+  TMemoryDC mem(dc);
+  if (!mem.Get()) return;
+  mem.Select(BitmapHandle(bmp));
+  BitBlt(mem.Get(), 0, 0, rect.Width(), rect.Height(), dc, rect.Left, rect.Top, SRCCOPY);
+  GdiFlush();
+  FadeBmp(bmp, {0, 0, rect.Width(), rect.Height()}, transparency, color);
+  BitBlt(dc, rect.Left, rect.Top, rect.Width(), rect.Height(), mem.Get(), 0, 0, SRCCOPY);
+}
+
+TRegionHandle GetRgnFromBmp(const TBitmap32& bmp, TColor key) {
+  if (bmp.Empty()) return {};
+  const std::vector<TRect> pieces = RunsComplement(AddRgnBmp(bmp, key), bmp.Width(), bmp.Height());
+  // One region from all pieces at once rather than one combine per run.
+  std::vector<unsigned char> data(sizeof(RGNDATAHEADER) + pieces.size() * sizeof(RECT));
+  auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
+  header->dwSize = sizeof(RGNDATAHEADER);
+  header->iType = RDH_RECTANGLES;
+  header->nCount = static_cast<DWORD>(pieces.size());
+  header->nRgnSize = static_cast<DWORD>(pieces.size() * sizeof(RECT));
+  header->rcBound = {0, 0, bmp.Width(), bmp.Height()};
+  auto* rects = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
+  for (std::size_t i = 0; i < pieces.size(); ++i)
+    rects[i] = {pieces[i].Left, pieces[i].Top, pieces[i].Right, pieces[i].Bottom};
+  return TRegionHandle(
+      ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<const RGNDATA*>(data.data())));
+}

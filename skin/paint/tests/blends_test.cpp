@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include "skin/paint/blends.h"
+#include "skin/paint/fills.h"
+#include "skin/paint/tests/paint_test_util.h"
+
+TEST(Fills, FillRect32ClipsAndWritesPixelOrderWithTheAlpha) {
+  TBitmap32 bmp(4, 4);
+  FillRect32(bmp, {-2, -2, 2, 2}, 0x0000FF, 0x80);
+  EXPECT_EQ(GetAPixel(bmp, 0, 0), 0x80FF0000u);
+  EXPECT_EQ(GetAPixel(bmp, 1, 1), 0x80FF0000u);
+  EXPECT_EQ(GetAPixel(bmp, 2, 1), 0u);
+  EXPECT_EQ(GetAPixel(bmp, 1, 2), 0u);
+  FillRect32(bmp, {3, 3, 9, 9}, 0x8000000F, 255);  // a system colour reference
+  EXPECT_EQ(GetAPixel(bmp, 3, 3), 0xFF000000u | SwapRedBlue(ColorToRGB(0x8000000F)));
+}
+
+TEST(Fills, FillAlphaRectSkipsPixelsEqualToTheKeyOnAll32Bits) {
+  TBitmap32 bmp = RowBitmap({0x00FF00FF, 0x01FF00FF, 0x00123456});
+  FillAlphaRect(bmp, {0, 0, 3, 1}, 0xFF, sFuchsia);
+  EXPECT_EQ(RowOf(bmp, 0), (std::vector<TsColor>{0x00FF00FF, 0xFFFF00FF, 0xFF123456}));
+  FillAlphaRect(bmp, {0, 0, 3, 1}, 0x40, clNone);
+  EXPECT_EQ(RowOf(bmp, 0), (std::vector<TsColor>{0x40FF00FF, 0x40FF00FF, 0x40123456}));
+}
+
+TEST(Fills, UpdateAlphaPremultipliesWithAShift) {
+  TBitmap32 bmp = RowBitmap({0x80FF0000, 0x00FFFFFF, 0xFFFFFFFF, 0x00123456, 0x40FF8001});
+  UpdateAlpha(bmp);
+  // 255 * 255 >> 8 is 254: a shift, not a division by 255.
+  EXPECT_EQ(RowOf(bmp, 0), (std::vector<TsColor>{0x807F0000, 0, 0xFFFEFEFE, 0, 0x403F2000}));
+  TBitmap32 part = RowBitmap({0x80FF0000, 0x80FF0000});
+  UpdateAlpha(part, {1, 0, 5, 1});
+  EXPECT_EQ(RowOf(part, 0), (std::vector<TsColor>{0x80FF0000, 0x807F0000}));
+}
+
+TEST(Blends, BlendColorRectRoundsHalvesToEvenWithInclusiveEdges) {
+  TBitmap32 bmp = RowBitmap({0x7F010305, 0x00FFFFFF});
+  BlendColorRect(bmp, {-3, 0, 0, 0}, 50, 0);  // only column 0: right is inclusive
+  // 0.5 -> 0, 1.5 -> 2, 2.5 -> 2; alpha unchanged
+  EXPECT_EQ(RowOf(bmp, 0), (std::vector<TsColor>{0x7F000202, 0x00FFFFFF}));
+  BlendColorRect(bmp, {0, 0, 99, 99}, 40, 0x0000FF);  // clipped to width - 1
+  // 255 * 0.4 + 255 * 0.6 = 255 for red; 255 * 0.4 = 102 for green and blue
+  EXPECT_EQ(GetAPixel(bmp, 1, 0), 0x00FF6666u);
+}
+
+TEST(Blends, SumBitmapsWeighsTheDestinationOutOf256) {
+  TBitmap32 dst = RowBitmap({0x11000000, 0x00FF00FF});
+  TBitmap32 src = RowBitmap({0x22FFFFFF, 0x00000000});
+  SumBitmaps(dst, src, 255);
+  // ((0 - 255) * 255 + 255 * 256) >> 8 = 0; (255 * 255) >> 8 = 254; alpha kept
+  EXPECT_EQ(RowOf(dst, 0), (std::vector<TsColor>{0x11000000, 0x00FE00FE}));
+  TBitmap32 other(3, 1);
+  SumBitmaps(dst, other, 0);  // sizes differ: nothing
+  EXPECT_EQ(GetAPixel(dst, 1, 0), 0x00FE00FEu);
+  SumBitmaps(dst, src, 0);
+  EXPECT_EQ(RowOf(dst, 0), (std::vector<TsColor>{0x11FFFFFF, 0x00000000}));
+}
+
+TEST(Blends, SumBmpRectIsClippedToBothBitmaps) {
+  TBitmap32 dst = FilledBitmap(3, 2, 0);
+  TBitmap32 src = FilledBitmap(2, 2, 0x00FFFFFF);
+  SumBmpRect(dst, src, 128, {-1, 0, 2, 1}, {2, 0});
+  EXPECT_EQ(RowOf(dst, 0), (std::vector<TsColor>{0, 0, 0}));  // column 0 lands beyond the right edge
+  SumBmpRect(dst, src, 128, {0, 0, 2, 2}, {2, 1});
+  EXPECT_EQ(RowOf(dst, 1), (std::vector<TsColor>{0, 0, 0x007F7F7F}));
+}
+
+TEST(Blends, MaskedSumsTakeTheWeightPerChannelFromTheMask) {
+  TBitmap32 dst = RowBitmap({0x00C8C8C8, 0x00C8C8C8});
+  TBitmap32 picture = RowBitmap({0x00000000, 0x00000000});
+  TBitmap32 mask = RowBitmap({0x00000000, 0x00FF8000});
+  SumBitmapsByMask(dst, picture, mask);
+  EXPECT_EQ(RowOf(dst, 0), (std::vector<TsColor>{0, 0x00C76400}));  // 200*255>>8, 200*128>>8, 0
+
+  // A picture row with its mask band one picture height below.
+  TBitmap32 band(2, 2);
+  SetAPixel(band, 0, 0, 0x000000FF);
+  SetAPixel(band, 0, 1, 0x00000080);
+  TBitmap32 target = FilledBitmap(2, 1, 0x00000010);
+  SumByMaskWith32(target, {1, 0}, band, {0, 0, 2, 1});
+  EXPECT_EQ(RowOf(target, 0), (std::vector<TsColor>{0x10, 0x87}));  // (16 * 128 + 255 * 128) >> 8 = 135
+}
+
+TEST(Blends, BlendTransRectangleSkipsKeyPixelsAndClips) {
+  TBitmap32 src = RowBitmap({0x00C8C8C8, 0x00FF00FF, 0x01FF00FF});
+  TBitmap32 dst = FilledBitmap(3, 1, 0x55646464);
+  BlendTransRectangle(dst, 0, 0, sFuchsia, 0.4, {0, 0, 2, 0}, src);
+  // Trunc(s - (s - d) * 0.4): 200 - 40 = 160; the key is skipped, a key with alpha 1 is not.
+  EXPECT_EQ(RowOf(dst, 0), (std::vector<TsColor>{0x55A0A0A0, 0x55646464, 0x55C128C1}));
+  TBitmap32 dst2 = FilledBitmap(3, 1, 0);
+  // Source left -1 moves the destination one column right; the overhang is skipped.
+  BlendTransRectangle(dst2, 0, 0, clNone, 0.0, {-1, 0, 5, 5}, src);
+  EXPECT_EQ(RowOf(dst2, 0), (std::vector<TsColor>{0, 0x00C8C8C8, 0x00FF00FF}));
+  TBitmap32 dst3 = FilledBitmap(2, 1, 0);
+  BlendTransRectangle(dst3, -2, 0, clNone, 0.0, {0, 0, 2, 0}, src);
+  EXPECT_EQ(RowOf(dst3, 0), (std::vector<TsColor>{0x00FF00FF, 0}));
+}
+
+TEST(Blends, BlendTransBitmapAndFadeMoveTowardAColour) {
+  TBitmap32 bmp = RowBitmap({0x120000C8, 0x00FF00FF});
+  BlendTransBitmap(bmp, 0x640000, 0.5);  // blue 200 halfway to 100
+  EXPECT_EQ(RowOf(bmp, 0), (std::vector<TsColor>{0x12000096, 0x00FF00FF}));
+  TBitmap32 fade = RowBitmap({0x000000C8, 0x000000C8});
+  FadeBmp(fade, {0, 0, 1, 1}, 60, 0);  // 60 percent toward black: 200 * 0.4
+  EXPECT_EQ(RowOf(fade, 0), (std::vector<TsColor>{0x00000050, 0x000000C8}));
+}
