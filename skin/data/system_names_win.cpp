@@ -1,0 +1,21 @@
+#include <windows.h>
+
+#include "skin/data/file_bytes.h"
+
+// Windows paths are UTF-16; the system's 8-bit names are in the ANSI code page.
+std::filesystem::path PathFromSystemName(const std::string& name) {
+  if (name.empty()) return {};
+  const int n = MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()), wide.data(), n);
+  return std::filesystem::path(wide);
+}
+
+std::string SystemNameOfPath(const std::filesystem::path& path) {
+  const std::wstring& wide = path.native();
+  if (wide.empty()) return {};
+  const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+  std::string name(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), name.data(), n, nullptr, nullptr);
+  return name;
+}
