@@ -43,6 +43,13 @@ std::wstring TApplication::GetExeName() const {
   }
 }
 
+std::wstring TApplication::GetTitle() const {
+  std::wstring name = GetExeName();
+  name.erase(0, name.find_last_of(L"\\/") + 1);
+  if (const size_t dot = name.rfind(L'.'); dot != std::wstring::npos) name.erase(dot);
+  return name;
+}
+
 void TApplication::Run() {
   if (FMainForm) FMainForm->Show();
   MSG msg;

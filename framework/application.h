@@ -40,6 +40,8 @@ class TApplication : public TComponent {
   HWND GetHandle() const;
   TIcon& GetIcon() { return FIcon; }
   std::wstring GetExeName() const;
+  // The title message boxes show: the program file's name without extension.
+  std::wstring GetTitle() const;
 
   void Minimize();
   void Restore();

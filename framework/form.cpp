@@ -174,6 +174,17 @@ void TForm::WMSysCommand(TMessage& Message) {
 }
 
 void TForm::WMActivate(TMessage& Message) {
-  if (LOWORD(Message.WParam) != WA_INACTIVE && Screen) Screen->SetActiveForm(this);
+  HWND window = GetHandle();
+  if (LOWORD(Message.WParam) == WA_INACTIVE) {
+    HWND focus = GetFocus();
+    if (focus && IsChild(window, focus)) FFocusedChild = focus;
+    DefaultHandler(Message);
+    return;
+  }
+  if (Screen) Screen->SetActiveForm(this);
   DefaultHandler(Message);
+  // Like a dialog: the focus goes back where it was, or to the first tab stop.
+  if (!FFocusedChild || !IsChild(window, FFocusedChild) || !IsWindowVisible(FFocusedChild))
+    FFocusedChild = GetNextDlgTabItem(window, nullptr, FALSE);
+  if (FFocusedChild && !HIWORD(Message.WParam)) ::SetFocus(FFocusedChild);
 }

@@ -65,4 +65,5 @@ class TForm : public TWinControl {
   TBorderStyle FBorderStyle = bsSizeable;
   TBorderIcons FBorderIcons = biSystemMenu | biMinimize | biMaximize;
   TWindowState FWindowState = wsNormal;
+  HWND FFocusedChild = nullptr;  // given the focus back when the form is activated again
 };

@@ -1,12 +1,15 @@
 # Wine environment for running the Windows build (sourced, not run).
-# lanque_wine_start PREFIX [desktop]  makes PREFIX a fresh copy of a prepared
-#   template prefix, starts an Xvfb when there is no usable display and a
-#   persistent wineserver, and exports what wine needs.
+# lanque_wine_start PREFIX [keep] [WxH]  makes PREFIX a fresh copy of a
+#   prepared template prefix (with "keep": only when it does not exist yet),
+#   starts an Xvfb when there is no usable display (then with a virtual
+#   desktop of WxH, so windows get frames and a taskbar), starts a persistent
+#   wineserver, and exports what wine needs.
 # lanque_wine_stop  stops only what lanque_wine_start started.
 . "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 LANQUE_WINE_TEMPLATE=${LANQUE_WINE_TEMPLATE:-$(dirname "$LANQUE_DEPS")/wine-template-3}
 _lanque_xvfb_pid=""
+_lanque_wineserver_started=0
 
 _lanque_wine_quiet_env() {
   export WINEDEBUG=-all WINEARCH=win64
@@ -43,20 +46,23 @@ _lanque_display_works() {
 }
 
 lanque_wine_start() {
-  local prefix=$1 desktop=${2:-}
+  local prefix=$1 keep=${2:-} desktop=${3:-}
   _lanque_wine_make_template
-  rm -rf "$prefix"
-  mkdir -p "$(dirname "$prefix")"
-  cp -a "$LANQUE_WINE_TEMPLATE" "$prefix"
+  if [ "$keep" != keep ] || [ ! -d "$prefix" ]; then
+    rm -rf "$prefix"
+    mkdir -p "$(dirname "$prefix")"
+    cp -a "$LANQUE_WINE_TEMPLATE" "$prefix"
+  fi
   _lanque_wine_quiet_env
   export WINEPREFIX="$prefix"
-  if [ -n "$desktop" ]; then
-    # A virtual desktop: framed windows and a taskbar with a notification area.
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$desktop" /f >/dev/null 2>&1
-    wineserver -w
-  fi
   if [ "${LANQUE_FORCE_XVFB:-0}" = 1 ] || ! _lanque_display_works; then
+    if [ -n "$desktop" ]; then
+      # A virtual desktop: framed windows and a taskbar with a notification area.
+      wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+      wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$desktop" /f >/dev/null 2>&1
+      wineserver -w
+    fi
+    _lanque_use_xvfb=1
     local n=90
     while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
@@ -64,15 +70,24 @@ lanque_wine_start() {
     export DISPLAY=":$n"
     for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
   fi
+  if [ "${_lanque_use_xvfb:-0}" != 1 ]; then
+    # On the user's own desktop, windows go straight onto it.
+    wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 || true
+  fi
   wineserver -p
+  _lanque_wineserver_started=1
   wine cmd /c exit >/dev/null 2>&1 || true  # the first program after a new server is slow
 }
 
 lanque_wine_stop() {
-  [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 || true
+  if [ "$_lanque_wineserver_started" = 1 ]; then
+    wineserver -k >/dev/null 2>&1 || true
+    _lanque_wineserver_started=0
+  fi
   if [ -n "$_lanque_xvfb_pid" ]; then
     kill "$_lanque_xvfb_pid" 2>/dev/null || true
     wait "$_lanque_xvfb_pid" 2>/dev/null || true
     _lanque_xvfb_pid=""
+_lanque_wineserver_started=0
   fi
 }

@@ -1,0 +1,44 @@
+#include "app/browser_control.h"
+
+#include <ole2.h>
+
+TOleRuntime::TOleRuntime() : FInitialised(SUCCEEDED(OleInitialize(nullptr))) {}
+
+TOleRuntime::~TOleRuntime() {
+  if (FInitialised) OleUninitialize();
+}
+
+TCppWebBrowser::TCppWebBrowser(TComponent* AOwner) : TWinControl(AOwner) {}
+
+TCppWebBrowser::~TCppWebBrowser() {
+  FEngine.reset();  // before the container window goes
+}
+
+void TCppWebBrowser::CreateEngine() {
+  HWND container = GetHandle();
+  if (!container) return;
+  FOle = std::make_unique<TOleRuntime>();
+  FEngine = CreateWebBrowser(container, ParseBrowserEngineSwitch(GetCommandLineW()));
+  FEngine->SetOnDocumentComplete([this](BrowserObjectId Browser, const std::wstring& Address) {
+    if (OnDocumentComplete) OnDocumentComplete(this, Browser, Address);
+  });
+}
+
+void TCppWebBrowser::Navigate(const std::wstring& Address) {
+  if (!FEngine) CreateEngine();
+  if (FEngine) FEngine->Navigate(Address);
+}
+
+std::unique_ptr<WebDocument> TCppWebBrowser::GetDocument() {
+  return FEngine ? FEngine->Document() : nullptr;
+}
+
+bool TCppWebBrowser::GetBusy() const { return FEngine && FEngine->Busy(); }
+
+std::shared_ptr<WebActiveObject> TCppWebBrowser::GetApplication() {
+  return FEngine ? FEngine->Application() : nullptr;
+}
+
+BrowserObjectId TCppWebBrowser::GetDefaultInterface() const {
+  return FEngine ? FEngine->BrowserObject() : nullptr;
+}

@@ -1,0 +1,89 @@
+#pragma once
+// The login window: asks for the user number and password, signs in through
+// the service channel, and then becomes the maximised view of the service's
+// web application, living on in the notification area.
+#include <memory>
+#include <string>
+
+#include "app/browser_control.h"
+#include "app/logic/login_controller.h"
+#include "app/settings/account_stores.h"
+#include "framework/app_events.h"
+#include "framework/button.h"
+#include "framework/edit.h"
+#include "framework/form.h"
+#include "framework/image.h"
+#include "framework/image_list.h"
+#include "framework/label.h"
+#include "framework/menus.h"
+#include "framework/timer.h"
+#include "tray/tray_icon.h"
+
+class TForm1 : public TForm, private lanque::LoginView {
+ public:
+  explicit TForm1(TComponent* AOwner);
+  ~TForm1() override;
+
+  // The window's state fields, shared with the sign-in logic.
+  lanque::LoginState& State() { return FController->State(); }
+
+  TImage* Image1;
+  TCppWebBrowser* CppWebBrowser2;
+  TLabel* sLabel1;
+  TLabel* sLabel2;
+  TCppWebBrowser* CppWebBrowser1;
+  TEdit* sEdit1;
+  TEdit* sEdit2;
+  TCheckBox* sCheckBox1;
+  TCheckBox* sCheckBox2;
+  TButton* sBitBtn1;
+  TLabel* sLabel3;
+  TTimer* Timer1;
+  TTimer* Timer2;
+  TTrayIcon* TrayIcon1;
+  TImageList* ImageList1;
+  TPopupMenu* PopupMenu1;
+  TMenuItem* N1;
+  TMenuItem* N3;
+  TMenuItem* N2;
+  TApplicationEvents* ApplicationEvents1;
+
+  void FormCreate(TComponent* Sender);
+  void FormCloseQuery(TComponent* Sender, bool& CanClose);
+  void sBitBtn1Click(TComponent* Sender);
+  void CppWebBrowser1DocumentComplete(TComponent* Sender, BrowserObjectId Browser, const std::wstring& Address);
+  void CppWebBrowser2DocumentComplete(TComponent* Sender, BrowserObjectId Browser, const std::wstring& Address);
+  void N1Click(TComponent* Sender);
+  void N3Click(TComponent* Sender);
+  void N2Click(TComponent* Sender);
+
+ private:
+  // Builds the window and its components as the stored layout describes them.
+  void BuildLayout();
+  void CentreOnScreen();
+
+  // lanque::LoginView
+  std::string UserNumberText() override;
+  std::string PasswordText() override;
+  void SetUserNumberText(const std::string& text) override;
+  bool IsSaveNumberTicked() override;
+  bool IsAutoSignInTicked() override;
+  void TickSaveNumber() override;
+  void TickAutoSignIn() override;
+  void SetStatusText(const std::string& text) override;
+  void SetSignInEnabled(bool enabled) override;
+  lanque::MessageAnswer ShowMessageBox(const std::string& text, const std::string& caption,
+                                       lanque::MessageKind kind) override;
+  void NavigateChannel(const std::string& address) override;
+  std::string ReadReplyText() override;
+  void NavigateBanner(const std::string& address) override;
+  void RevealBanner() override;
+  void SetPollInterval(std::uint32_t milliseconds) override;
+  void ShellOpen(const std::string& address) override;
+  void RequestClose() override;
+  void ShowSignedInView() override;
+
+  std::unique_ptr<TOleRuntime> FOle;
+  std::unique_ptr<lanque::AccountStores> FStores;
+  std::unique_ptr<lanque::LoginController> FController;
+};

@@ -1,0 +1,141 @@
+// The login window's stored layout: every component with its place, size,
+// tab order, texts, colours and fonts.
+#include "app/login_form.h"
+
+#include "app/resources.h"
+#include "skin/data/jpeg_decode.h"
+
+namespace {
+
+constexpr TColor kFieldColor = 16774637;  // red 237, green 245, blue 255
+
+TDecodedImage LoadBannerPicture() {
+  HMODULE module = GetModuleHandleW(nullptr);
+  HRSRC resource = FindResourceW(module, LANQUE_BANNER_RESOURCE, MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+  HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
+  const void* bytes = loaded ? LockResource(loaded) : nullptr;
+  if (!bytes) return {};
+  auto picture = DecodeJpeg(static_cast<const std::uint8_t*>(bytes), SizeofResource(module, resource));
+  return picture ? std::move(*picture) : TDecodedImage{};
+}
+
+template <typename TControlClass>
+TControlClass* Place(TForm1* Form, const wchar_t* Name, int Left, int Top, int Width, int Height) {
+  auto* control = new TControlClass(Form);
+  control->SetName(Name);
+  control->SetBounds(Left, Top, Width, Height);
+  control->SetParent(Form);
+  return control;
+}
+
+void StyleField(TEdit* Edit, int TabOrder) {
+  Edit->SetColor(kFieldColor);
+  Edit->GetFont().SetStyle(fsBold);
+  Edit->GetFont().SetColor(clBlack);
+  Edit->SetTabOrder(TabOrder);
+}
+
+TMenuItem* AddMenuItem(TForm1* Form, TPopupMenu* Menu, const wchar_t* Name, const wchar_t* Caption) {
+  auto* item = new TMenuItem(Form);
+  item->SetName(Name);
+  item->SetCaption(Caption);
+  Menu->GetItems().Add(item);
+  return item;
+}
+
+}  // namespace
+
+void TForm1::BuildLayout() {
+  SetName(L"Form1");
+  SetCaption(L"蓝鹊商务版登陆");
+  SetBorderStyle(bsSingle);
+  SetBorderIcons(biSystemMenu);
+  SetColor(clBtnFace);
+  GetFont().SetName(L"MS Sans Serif");
+  GetFont().SetHeight(-11);
+  GetFont().SetColor(clWindowText);
+  SetClientSize(305, 222);
+  OnCreate = [this](TComponent* Sender) { FormCreate(Sender); };
+  OnCloseQuery = [this](TComponent* Sender, bool& CanClose) { FormCloseQuery(Sender, CanClose); };
+
+  Image1 = Place<TImage>(this, L"Image1", 8, 8, 289, 97);
+  Image1->SetPicture(LoadBannerPicture());
+
+  CppWebBrowser2 = Place<TCppWebBrowser>(this, L"CppWebBrowser2", 8, 8, 0, 97);
+  CppWebBrowser2->SetTabOrder(6);
+  CppWebBrowser2->OnDocumentComplete = [this](TComponent* Sender, BrowserObjectId Browser,
+                                              const std::wstring& Address) {
+    CppWebBrowser2DocumentComplete(Sender, Browser, Address);
+  };
+
+  sLabel1 = Place<TLabel>(this, L"sLabel1", 48, 117, 57, 13);
+  sLabel1->SetCaption(L"用户号码");
+  sLabel2 = Place<TLabel>(this, L"sLabel2", 48, 141, 57, 13);
+  sLabel2->SetCaption(L"用户密码");
+
+  CppWebBrowser1 = Place<TCppWebBrowser>(this, L"CppWebBrowser1", 8, 112, 0, 25);
+  CppWebBrowser1->SetTabOrder(0);
+  CppWebBrowser1->OnDocumentComplete = [this](TComponent* Sender, BrowserObjectId Browser,
+                                              const std::wstring& Address) {
+    CppWebBrowser1DocumentComplete(Sender, Browser, Address);
+  };
+
+  sEdit1 = Place<TEdit>(this, L"sEdit1", 112, 112, 121, 21);
+  StyleField(sEdit1, 2);
+  sEdit2 = Place<TEdit>(this, L"sEdit2", 112, 136, 121, 21);
+  StyleField(sEdit2, 3);
+  sEdit2->SetPasswordChar(L'*');
+
+  sCheckBox1 = Place<TCheckBox>(this, L"sCheckBox1", 48, 168, 73, 19);
+  sCheckBox1->SetCaption(L"保存号码");
+  sCheckBox1->SetTabOrder(4);
+  sCheckBox2 = Place<TCheckBox>(this, L"sCheckBox2", 160, 168, 73, 19);
+  sCheckBox2->SetCaption(L"自动登陆");
+  sCheckBox2->SetTabOrder(5);
+
+  sBitBtn1 = Place<TButton>(this, L"sBitBtn1", 224, 192, 75, 25);
+  sBitBtn1->SetCaption(L"登陆");
+  sBitBtn1->SetTabOrder(1);
+  sBitBtn1->OnClick = [this](TComponent* Sender) { sBitBtn1Click(Sender); };
+
+  sLabel3 = Place<TLabel>(this, L"sLabel3", 16, 200, 193, 13);
+  sLabel3->GetFont().SetColor(clRed);  // its own font: the window's, in red
+
+  Timer1 = new TTimer(this);
+  Timer1->SetName(L"Timer1");
+  Timer1->SetEnabled(false);
+  Timer2 = new TTimer(this);
+  Timer2->SetName(L"Timer2");
+  Timer2->SetEnabled(false);
+  Timer2->SetInterval(3000);
+
+  ImageList1 = new TImageList(this, 16, 16);
+  ImageList1->SetName(L"ImageList1");
+  if (HICON picture = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), LANQUE_ICON_RESOURCE,
+                                                   IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR))) {
+    ImageList1->AddIcon(picture);
+    DestroyIcon(picture);
+  }
+
+  PopupMenu1 = new TPopupMenu(this);
+  PopupMenu1->SetName(L"PopupMenu1");
+  N1 = AddMenuItem(this, PopupMenu1, L"N1", L"退出");
+  N1->OnClick = [this](TComponent* Sender) { N1Click(Sender); };
+  N3 = AddMenuItem(this, PopupMenu1, L"N3", L"取消自动登陆");
+  N3->OnClick = [this](TComponent* Sender) { N3Click(Sender); };
+  N2 = AddMenuItem(this, PopupMenu1, L"N2", L"关于蓝鹊商务版");
+  N2->OnClick = [this](TComponent* Sender) { N2Click(Sender); };
+
+  TrayIcon1 = new TTrayIcon(this);
+  TrayIcon1->SetName(L"TrayIcon1");
+  TrayIcon1->BeginLoading();
+  TrayIcon1->SetPopupMenu(PopupMenu1);
+  TrayIcon1->SetRestoreOn(imDoubleClick);
+  TrayIcon1->SetPopupMenuOn(imRightClickUp);
+  TrayIcon1->SetIcons(ImageList1);
+  TrayIcon1->SetAnimateInterval(800);
+  TrayIcon1->Loaded();
+
+  ApplicationEvents1 = new TApplicationEvents(this);
+  ApplicationEvents1->SetName(L"ApplicationEvents1");
+}
