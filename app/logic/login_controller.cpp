@@ -53,7 +53,8 @@ void LoginController::HandleParametersReply() {
   if (versionAndRest.before != state_.ClientVersion) {
     view_.ShowMessageBox(std::string(kUpdateText), std::string(kUpdateCaption), MessageKind::Information);
     // Only web addresses go to the shell: "file:" or UNC paths would start programs.
-    if (IsWebAddress(updateAddress)) view_.ShellOpen(std::string(updateAddress));
+    const std::string_view address = TrimControl(updateAddress);
+    if (IsWebAddress(address)) view_.ShellOpen(std::string(address));
     state_.CloseMode = 1;
     view_.RequestClose();
     return;
@@ -78,7 +79,7 @@ void LoginController::HandleLoginReply() {
   // Without a "|" the result is empty and the whole text is the reason.
   const std::string_view result = split.found ? split.before : std::string_view();
   const std::string_view landing = split.found ? split.after : split.before;
-  if (!EqualsIgnoreAsciiCase(result, "TRUE") || !IsWebAddress(landing)) {
+  if (!EqualsIgnoreAsciiCase(result, "TRUE") || !IsWebAddress(TrimControl(landing))) {
     SignInFailed(landing);
     return;
   }

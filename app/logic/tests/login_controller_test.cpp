@@ -156,8 +156,8 @@ TEST_F(LoginControllerTest, ManualSignInSendsTrimmedNumberAndTypedPasswordDigest
 TEST_F(LoginControllerTest, AcceptedLoginNavigatesToTheLandingPageUnderTag9) {
   StartAndPassVersionCheck();
   controller.State().Tag = kTagLogin;
-  EXPECT_EQ(Reply("tRUe|http://svc/land?a=1&b=2"),
-            (Actions{"status 登陆成功，请稍候...", "channel http://svc/land?a=1&b=2"}));
+  EXPECT_EQ(Reply("tRUe|http://svc/land?a=1&b=2\r\n"),
+            (Actions{"status 登陆成功，请稍候...", "channel http://svc/land?a=1&b=2\r\n"}));
   EXPECT_EQ(controller.State().Tag, kTagSignedIn);
   EXPECT_TRUE(controller.IsSignedIn());
 
