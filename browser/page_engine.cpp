@@ -1,0 +1,174 @@
+#include "page_engine.h"
+
+#include "page_charset.h"
+
+#include <libxml/parser.h>
+
+#include <mutex>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr UINT kFetchedMessage = WM_APP + 1;
+constexpr wchar_t kSinkClass[] = L"LanqueBrowserPageSink";
+
+std::wstring Lower(std::wstring text) {
+  for (wchar_t& c : text)
+    if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+  return text;
+}
+
+PageContent ErrorPage(const std::wstring& address, const std::wstring& failure) {
+  return PlainTextPage(L"无法显示此页\r\n" + address + L"\r\n" + failure);
+}
+
+// What a retrieval shows: the parsed page, its plain text, or an error page.
+PageContent ContentOf(const std::wstring& address, const HttpReply& reply) {
+  if (!reply.received) return ErrorPage(address, reply.failure);
+  if (reply.body.empty() && reply.status >= 400)
+    return ErrorPage(address, L"服务器返回 HTTP " + std::to_wstring(reply.status));
+  std::wstring type = Lower(reply.contentType);
+  std::string utf8 = PageBytesToUtf8(reply.body, WideToUtf8(reply.contentType));
+  if (type.empty() || type.find(L"html") != std::wstring::npos) return ParseHtmlPage(utf8);
+  if (type.rfind(L"text/", 0) == 0) return PlainTextPage(Utf8ToWide(utf8));
+  return PlainTextPage(L"");
+}
+
+HttpReply Retrieve(const std::wstring& address, const HttpTimeouts& timeouts) {
+  if (Lower(address) == L"about:blank") {
+    HttpReply blank;
+    blank.received = true;
+    blank.status = 200;
+    blank.contentType = L"text/html";
+    return blank;
+  }
+  return HttpGet(address, timeouts);
+}
+
+void RegisterSinkClass() {
+  static const bool registered = [] {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = kSinkClass;
+    return RegisterClassExW(&windowClass) != 0;
+  }();
+  (void)registered;
+}
+
+}  // namespace
+
+struct PageBrowserEngine::Fetched {
+  unsigned serial = 0;
+  bool refresh = false;
+  std::wstring address;
+  PageContent content;
+};
+
+// Shared by the engine and its workers: a worker drops its result once the
+// engine has gone (sink == nullptr).
+struct PageBrowserEngine::Inbox {
+  std::mutex mutex;
+  HWND sink = nullptr;
+  std::vector<Fetched> results;
+};
+
+PageBrowserEngine::PageBrowserEngine(HWND container, HttpTimeouts timeouts)
+    : timeouts_(timeouts), inbox_(std::make_shared<Inbox>()) {
+  xmlInitParser();
+  RegisterSinkClass();
+  sink_ = CreateWindowExW(0, kSinkClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                          GetModuleHandleW(nullptr), nullptr);
+  SetWindowLongPtrW(sink_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrW(sink_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PageBrowserEngine::SinkProc));
+  inbox_->sink = sink_;
+
+  RECT client{};
+  GetClientRect(container, &client);
+  view_ = CreateWindowExW(0, L"EDIT", L"",
+                          WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
+                              ES_AUTOVSCROLL,
+                          0, 0, client.right, client.bottom, container, nullptr,
+                          GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(view_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+  SendMessageW(view_, EM_SETLIMITTEXT, 0, 0);
+  fit_ = std::make_unique<ContainerFit>(container, [this](const RECT& area) {
+    MoveWindow(view_, 0, 0, area.right, area.bottom, TRUE);
+  });
+}
+
+PageBrowserEngine::~PageBrowserEngine() {
+  {
+    std::lock_guard<std::mutex> lock(inbox_->mutex);
+    inbox_->sink = nullptr;
+    inbox_->results.clear();
+  }
+  fit_.reset();
+  DestroyWindow(view_);
+  DestroyWindow(sink_);
+}
+
+void PageBrowserEngine::Navigate(const std::wstring& address) {
+  busy_ = true;
+  StartFetch(address, ++navigationSerial_, false);
+}
+
+std::unique_ptr<WebDocument> PageBrowserEngine::Document() {
+  if (!content_) return nullptr;
+  return MakePageDocument(content_);
+}
+
+void PageBrowserEngine::RefreshInputValues(std::function<void(bool)> done) {
+  if (!content_) {
+    if (done) done(false);
+    return;
+  }
+  refreshDone_ = std::move(done);
+  StartFetch(address_, ++refreshSerial_, true);
+}
+
+void PageBrowserEngine::StartFetch(const std::wstring& address, unsigned serial, bool refresh) {
+  std::thread([inbox = inbox_, timeouts = timeouts_, address, serial, refresh] {
+    HttpReply reply = Retrieve(address, timeouts);
+    Fetched fetched{serial, refresh, address, ContentOf(address, reply)};
+    if (refresh && !reply.received) fetched.content.elements.clear();
+    std::lock_guard<std::mutex> lock(inbox->mutex);
+    if (!inbox->sink) return;
+    inbox->results.push_back(std::move(fetched));
+    PostMessageW(inbox->sink, kFetchedMessage, 0, 0);
+  }).detach();
+}
+
+void PageBrowserEngine::TakeFetched(Fetched& fetched) {
+  if (fetched.refresh) {
+    if (fetched.serial != refreshSerial_) return;
+    bool taken = content_ && !fetched.content.elements.empty();
+    if (taken) TakeInputValues(*content_, fetched.content);
+    if (auto done = std::exchange(refreshDone_, nullptr)) done(taken);
+    return;
+  }
+  if (fetched.serial != navigationSerial_) return;  // a newer navigation is on its way
+  content_ = std::make_shared<PageContent>(std::move(fetched.content));
+  address_ = fetched.address;
+  ++refreshSerial_;  // a pending refresh belonged to the previous document
+  if (auto done = std::exchange(refreshDone_, nullptr)) done(false);
+  SetWindowTextW(view_, content_->bodyText.c_str());
+  busy_ = false;
+  RaiseDocumentComplete(BrowserObject(), address_);
+}
+
+LRESULT CALLBACK PageBrowserEngine::SinkProc(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
+  if (message != kFetchedMessage) return DefWindowProcW(window, message, wParam, lParam);
+  auto* engine = reinterpret_cast<PageBrowserEngine*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  std::vector<Fetched> results;
+  {
+    std::lock_guard<std::mutex> lock(engine->inbox_->mutex);
+    results.swap(engine->inbox_->results);
+  }
+  for (Fetched& fetched : results) engine->TakeFetched(fetched);
+  return 0;
+}

@@ -1,0 +1,53 @@
+// The page engine: retrieves pages with plain HTTP requests on worker
+// threads, parses them, and shows their text in a read-only view filling
+// the container. Results come back to the user-interface thread as window
+// messages, so a slow service never blocks the message loop.
+#pragma once
+
+#include "container_fit.h"
+#include "http_fetch.h"
+#include "page_content.h"
+#include "web_browser.h"
+
+#include <functional>
+#include <memory>
+
+class PageBrowserEngine final : public WebBrowser {
+public:
+  explicit PageBrowserEngine(HWND container, HttpTimeouts timeouts = {});
+  ~PageBrowserEngine() override;
+
+  void Navigate(const std::wstring& address) override;
+  std::unique_ptr<WebDocument> Document() override;
+  bool Busy() const override { return busy_; }
+  std::shared_ptr<WebActiveObject> Application() override { return nullptr; }
+  BrowserObjectId BrowserObject() const override { return this; }
+
+  // Retrieves the current document's address again and takes the INPUT
+  // values of the reply into the current document; no document-complete is
+  // raised. `done` (optional) learns whether the values were taken.
+  void RefreshInputValues(std::function<void(bool taken)> done = {});
+
+  // The read-only text view (a child of the container).
+  HWND View() const { return view_; }
+
+  struct Inbox;
+  struct Fetched;
+
+private:
+  void StartFetch(const std::wstring& address, unsigned serial, bool refresh);
+  void TakeFetched(Fetched& fetched);
+  static LRESULT CALLBACK SinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  HttpTimeouts timeouts_;
+  HWND view_ = nullptr;
+  HWND sink_ = nullptr;
+  std::shared_ptr<Inbox> inbox_;
+  std::unique_ptr<ContainerFit> fit_;
+  std::shared_ptr<PageContent> content_;
+  std::wstring address_;
+  unsigned navigationSerial_ = 0;  // of the newest navigation
+  unsigned refreshSerial_ = 0;
+  std::function<void(bool)> refreshDone_;
+  bool busy_ = false;
+};

@@ -1,0 +1,58 @@
+// Helpers of the browser tests: a host window with a container, a message
+// pump with a deadline, and the address of the loopback page server.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <fstream>
+#include <functional>
+#include <string>
+
+// Runs the message loop until `done` holds or `timeoutMs` has passed.
+inline bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+  }
+  return true;
+}
+
+inline void PumpFor(int milliseconds) {
+  PumpUntil([] { return false; }, milliseconds);
+}
+
+// A top-level window with one child container, as a form hosts a browser.
+// The frame stays hidden: without a window manager, hiding a shown window
+// makes Wine wait for the X server for two seconds.
+class HostWindow {
+public:
+  HostWindow() {
+    frame_ = CreateWindowExW(0, L"STATIC", L"browser test", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480,
+                             nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    container_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 10, 10, 400, 300,
+                                 frame_, nullptr, GetModuleHandleW(nullptr), nullptr);
+  }
+  ~HostWindow() { DestroyWindow(frame_); }
+  HostWindow(const HostWindow&) = delete;
+  HostWindow& operator=(const HostWindow&) = delete;
+  HWND Container() const { return container_; }
+
+private:
+  HWND frame_;
+  HWND container_;
+};
+
+// "http://127.0.0.1:PORT" of the server the test fixture started, or empty.
+inline std::wstring PageServerBase() {
+  std::ifstream state(LANQUE_PAGE_SERVER_STATE);
+  int port = 0;
+  if (!(state >> port) || port <= 0) return {};
+  return L"http://127.0.0.1:" + std::to_wstring(port);
+}
