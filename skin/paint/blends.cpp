@@ -6,16 +6,27 @@
 
 namespace {
 
-// d * w + s * (256 - w) per channel, >> 8; red and blue share one lane pair.
-inline TsColor SumPixel(TsColor d, TsColor s, TsColor w) {
-  const TsColor v = 256 - w;
-  const TsColor rb = (((d & 0x00FF00FFu) * w + (s & 0x00FF00FFu) * v) >> 8) & 0x00FF00FFu;
-  const TsColor g = (((d & 0x0000FF00u) * w + (s & 0x0000FF00u) * v) >> 8) & 0x0000FF00u;
-  return (d & 0xFF000000u) | rb | g;
-}
-
-void SumRow(TsColor* d, const TsColor* s, int n, TsColor w) {
-  for (int i = 0; i < n; ++i) d[i] = SumPixel(d[i], s[i], w);
+// Per channel (d * w + s * (256 - w)) >> 8, the same as ((d - s) * w + s * 256) >> 8.
+// Bytes go in blocks of four pixels with 16-bit products (which never
+// overflow: at most 255 * 256); alpha gets weight 256, so it stays. Kept out
+// of line: inlined into the clipping code it is vectorised far less well.
+[[gnu::noinline]] void SumRow(TsColor* d, const TsColor* s, int n, TsColor w) {
+  std::uint16_t dw[16], sw[16];
+  for (int j = 0; j < 16; ++j) {
+    dw[j] = static_cast<std::uint16_t>(j % 4 == 3 ? 256 : w);
+    sw[j] = static_cast<std::uint16_t>(256 - dw[j]);
+  }
+  int i = 0;
+  for (; i + 4 <= n; i += 4) {
+    auto* db = reinterpret_cast<std::uint8_t*>(d + i);
+    const auto* sb = reinterpret_cast<const std::uint8_t*>(s + i);
+    for (int j = 0; j < 16; ++j)
+      db[j] = static_cast<std::uint8_t>(static_cast<std::uint16_t>(db[j] * dw[j] + sb[j] * sw[j]) >> 8);
+  }
+  auto* db = reinterpret_cast<std::uint8_t*>(d + i);
+  const auto* sb = reinterpret_cast<const std::uint8_t*>(s + i);
+  for (int j = 0; j < 4 * (n - i); ++j)
+    db[j] = static_cast<std::uint8_t>(static_cast<std::uint16_t>(db[j] * dw[j] + sb[j] * sw[j]) >> 8);
 }
 
 // Per channel ((d - s) * m + s * 256) >> 8 with m the mask's channel.
@@ -29,6 +40,21 @@ void MaskRow(TsColor* d, const TsColor* s, const TsColor* m, int n) {
       out |= static_cast<TsColor>((((dc - sc) * mc + sc * 256) >> 8) & 0xFF) << k;
     }
     d[i] = out;
+  }
+}
+
+// Trunc(s - (s - d) * x) per channel for every source pixel that is not the key.
+void BlendTransRow(TsColor* d, const TsColor* s, int n, double x, bool keyed, TColor key) {
+  auto* db = reinterpret_cast<std::uint8_t*>(d);
+  const auto* sb = reinterpret_cast<const std::uint8_t*>(s);
+  for (int i = 0; i < n; ++i) {
+    std::uint8_t blended[3];
+    for (int k = 0; k < 3; ++k) {
+      const double sc = sb[4 * i + k], dc = db[4 * i + k];
+      blended[k] = static_cast<std::uint8_t>(ClampByte(Trunc(sc - (sc - dc) * x)));
+    }
+    if (!keyed || s[i] != key)
+      for (int k = 0; k < 3; ++k) db[4 * i + k] = blended[k];
   }
 }
 
@@ -82,7 +108,8 @@ void SumBmpRect(TBitmap32& dst, const TBitmap32& src, int weight, const TRect& s
 
 void SumBitmapsByMask(TBitmap32& dst, const TBitmap32& picture, const TBitmap32& mask) {
   if (!SameSize(dst, picture) || !SameSize(dst, mask)) return;
-  for (int y = 0; y < dst.Height(); ++y) MaskRow(dst.Row(y), picture.Row(y), mask.Row(y), dst.Width());
+  const int width = dst.Width();
+  for (int y = 0; y < dst.Height(); ++y) MaskRow(dst.Row(y), picture.Row(y), mask.Row(y), width);
 }
 
 void SumByMaskWith32(TBitmap32& dst, TPoint at, const TBitmap32& src, const TRect& srcRect) {
@@ -108,29 +135,20 @@ void BlendTransRectangle(TBitmap32& dst, int x0, int y0, TColor key, double x, T
   const bool keyed = key != clNone;
   for (int sy = rect.Top; sy <= rect.Bottom; ++sy) {
     const int dy = y0 + sy - rect.Top;
-    if (dy < 0 || dy >= dst.Height()) continue;
-    const TsColor* s = src.Row(sy);
-    TsColor* d = dst.Row(dy);
-    for (int sx = first; sx <= last; ++sx) {
-      const int dx = sx + x0 - rect.Left;
-      const TsColor sp = s[sx], dp = d[dx];
-      if (keyed && sp == key) continue;
-      TsColor out = dp & 0xFF000000u;
-      for (int k = 0; k < 24; k += 8) {
-        const double sc = (sp >> k) & 0xFF, dc = (dp >> k) & 0xFF;
-        out |= static_cast<TsColor>(ClampByte(Trunc(sc - (sc - dc) * x))) << k;
-      }
-      d[dx] = out;
-    }
+    if (dy < 0 || dy >= dst.Height() || first > last) continue;
+    const TsColor* s = src.Row(sy) + first;
+    TsColor* d = dst.Row(dy) + first + x0 - rect.Left;
+    BlendTransRow(d, s, last - first + 1, x, keyed, key);
   }
 }
 
 void BlendTransBitmap(TBitmap32& bmp, TColor color, double x) {
   if (bmp.Empty()) return;
   const TsColor c = SwapRedBlue(ColorToRGB(color));
+  const int width = bmp.Width();  // a local: stores to pixels could otherwise change it
   for (int y = 0; y < bmp.Height(); ++y) {
     TsColor* row = bmp.Row(y);
-    for (int i = 0; i < bmp.Width(); ++i) {
+    for (int i = 0; i < width; ++i) {
       const TsColor p = row[i];
       if (p == sFuchsia) continue;
       TsColor out = p & 0xFF000000u;

@@ -5,13 +5,7 @@
 
 #include "skin/paint/sys_colors.h"
 
-namespace {
-// Values beyond the range of int (and NaN) would make the conversion undefined.
-double IntRange(double v) { return v == v ? std::clamp(v, -2147483648.0, 2147483647.0) : 0.0; }
-}  // namespace
-
 int Round(double v) { return static_cast<int>(std::nearbyint(IntRange(v))); }
-int Trunc(double v) { return static_cast<int>(std::trunc(IntRange(v))); }
 
 TColor ColorToRGB(TColor color) {
   return (color & 0x80000000u) ? SysColor(static_cast<int>(color & 0xFFu)) : color;

@@ -4,6 +4,7 @@
 // TColor is 0x00BBGGRR; a value with the top bit set refers to a system
 // colour and goes through ColorToRGB before any arithmetic. TsColor is a
 // pixel, bytes blue, green, red, alpha in memory: 0xAARRGGBB as an integer.
+#include <algorithm>
 #include <cstdint>
 
 using TColor = std::uint32_t;
@@ -31,8 +32,11 @@ inline constexpr int ClampByte(int v) { return v < 0 ? 0 : (v > 255 ? 255 : v); 
 // Rounding as the painters use it: Round takes halves to even on the exact
 // double (Round(50 * 2.55) is 127, the product lying just below 127.5);
 // Trunc drops the fraction toward zero (Trunc(100 * 2.55) is 254).
+// Values beyond the range of int (and NaN) are limited first, so that the
+// conversion is always defined.
+inline double IntRange(double v) { return v == v ? std::clamp(v, -2147483648.0, 2147483647.0) : 0.0; }
 int Round(double v);
-int Trunc(double v);
+inline int Trunc(double v) { return static_cast<int>(IntRange(v)); }
 // A transparency percent as a weight out of 256 for the sums: Round(percent * 2.55).
 inline int PercentWeight(int percent) { return Round(percent * 2.55); }
 

@@ -11,9 +11,10 @@ TsColor ChangeColorTone(TsColor pixel, int tone) { return ChangeTone(pixel, stat
 void ChangeBitmapPixels(TBitmap32& bmp, TsPixelChange change, int amount, TColor key) {
   if (bmp.Empty()) return;
   const bool keyed = key != clNone;
+  const int width = bmp.Width();  // a local: stores to pixels could otherwise change it
   for (int y = 0; y < bmp.Height(); ++y) {
     TsColor* row = bmp.Row(y);
-    for (int x = 0; x < bmp.Width(); ++x)
+    for (int x = 0; x < width; ++x)
       if (!keyed || row[x] != key) row[x] = change(row[x], amount);
   }
 }
@@ -21,12 +22,14 @@ void ChangeBitmapPixels(TBitmap32& bmp, TsPixelChange change, int amount, TColor
 namespace {
 void GrayRows(TBitmap32& bmp, bool keyed, TColor key) {
   if (bmp.Empty()) return;
+  const int width = bmp.Width();  // a local: stores to pixels could otherwise change it
   for (int y = 0; y < bmp.Height(); ++y) {
     TsColor* row = bmp.Row(y);
-    for (int x = 0; x < bmp.Width(); ++x) {
+    for (int x = 0; x < width; ++x) {
       const TsColor p = row[x];
-      const TsColor grey = ((p & 0xFF) + ((p >> 8) & 0xFF) + ((p >> 16) & 0xFF)) / 3;
-      const TsColor out = (p & 0xFF000000u) | grey | (grey << 8) | (grey << 16);
+      // (r + g + b) / 3 as a multiply and shift: exact for every sum up to 765.
+      const TsColor grey = (((p & 0xFF) + ((p >> 8) & 0xFF) + ((p >> 16) & 0xFF)) * 21846u) >> 16;
+      const TsColor out = (p & 0xFF000000u) | grey * 0x010101u;
       row[x] = keyed && p == key ? p : out;
     }
   }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "skin/paint/copies.h"
 #include "skin/paint/tests/paint_test_util.h"
 #include "skin/paint/pixel_changes.h"
 
@@ -59,4 +60,19 @@ TEST(DisabledLook, BlendedTakesFortyPercentOfTheControl) {
   BmpDisabledKind(control, dkBlended, 0, {1, 0}, cache);
   // Trunc(100 - (100 - 200) * 0.4) = 140 at parent (2, 1); parent (3, 1) is the key.
   EXPECT_EQ(RowOf(control, 0), (std::vector<TsColor>{0x0000008C, 0x000000C8}));
+}
+
+TEST(PixelChanges, GrayScaleDividesEverySumOfThreeChannelsExactly) {
+  TBitmap32 bmp(256, 3);
+  for (int k = 0; k < 3; ++k)
+    for (int v = 0; v < 256; ++v) SetAPixel(bmp, v, k, MakeBytes(v, k == 0 ? 0 : 255, k == 2 ? 255 : v, 0x7F000000));
+  TBitmap32 grey;
+  CopyBmp(grey, bmp);
+  GrayScale(grey);
+  for (int k = 0; k < 3; ++k)
+    for (int v = 0; v < 256; ++v) {
+      const TsColor p = GetAPixel(bmp, v, k);
+      const int g = (ByteOf(p, 0) + ByteOf(p, 1) + ByteOf(p, 2)) / 3;
+      ASSERT_EQ(GetAPixel(grey, v, k), MakeBytes(g, g, g, 0x7F000000)) << "sum " << ByteOf(p, 0) + ByteOf(p, 1) + ByteOf(p, 2);
+    }
 }
