@@ -1,10 +1,10 @@
 // CreateWebBrowser: the system control first; the page engine when the
 // control cannot be created or turns out to have no HTML engine.
-#include "page_engine.h"
-#include "system_engine.h"
-#include "web_browser.h"
+#include "browser/page_engine.h"
+#include "browser/system_engine.h"
+#include "browser/web_browser.h"
 
-#include "com_ptr.h"
+#include "browser/com_ptr.h"
 
 namespace {
 

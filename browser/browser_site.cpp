@@ -1,4 +1,4 @@
-#include "browser_site.h"
+#include "browser/browser_site.h"
 
 #include <exdisp.h>
 #include <exdispid.h>

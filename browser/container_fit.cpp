@@ -1,4 +1,4 @@
-#include "container_fit.h"
+#include "browser/container_fit.h"
 
 #include <commctrl.h>
 

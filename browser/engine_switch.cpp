@@ -1,4 +1,4 @@
-#include "web_browser.h"
+#include "browser/web_browser.h"
 
 #include <cwctype>
 

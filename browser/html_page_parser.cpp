@@ -1,7 +1,7 @@
 // ParseHtmlPage: libxml2's HTML parser turns the page into a tree; the body
 // is walked for its displayed text and the whole tree for its elements.
-#include "page_charset.h"
-#include "page_content.h"
+#include "browser/page_charset.h"
+#include "browser/page_content.h"
 
 #include <libxml/HTMLparser.h>
 #include <libxml/tree.h>

@@ -1,4 +1,4 @@
-#include "http_fetch.h"
+#include "browser/http_fetch.h"
 
 #include <winhttp.h>
 

@@ -1,4 +1,4 @@
-#include "late_binding.h"
+#include "browser/late_binding.h"
 
 #include <algorithm>
 #include <vector>

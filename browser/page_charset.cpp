@@ -1,4 +1,4 @@
-#include "page_charset.h"
+#include "browser/page_charset.h"
 
 #include <windows.h>
 

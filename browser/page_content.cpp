@@ -1,4 +1,4 @@
-#include "page_content.h"
+#include "browser/page_content.h"
 
 #include <map>
 #include <utility>

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "web_browser.h"
+#include "browser/web_browser.h"
 
 struct PageElement {
   std::wstring tagName;  // upper case

@@ -1,6 +1,6 @@
-#include "page_engine.h"
+#include "browser/page_engine.h"
 
-#include "page_charset.h"
+#include "browser/page_charset.h"
 
 #include <libxml/parser.h>
 

@@ -4,10 +4,10 @@
 // messages, so a slow service never blocks the message loop.
 #pragma once
 
-#include "container_fit.h"
-#include "http_fetch.h"
-#include "page_content.h"
-#include "web_browser.h"
+#include "browser/container_fit.h"
+#include "browser/http_fetch.h"
+#include "browser/page_content.h"
+#include "browser/web_browser.h"
 
 #include <functional>
 #include <memory>

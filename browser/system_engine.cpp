@@ -1,6 +1,6 @@
-#include "system_engine.h"
+#include "browser/system_engine.h"
 
-#include "late_binding.h"
+#include "browser/late_binding.h"
 
 #include <mshtml.h>
 #include <ocidl.h>

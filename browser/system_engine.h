@@ -1,12 +1,12 @@
 // The system WebBrowser control hosted in the container window.
 #pragma once
 
-#include "browser_site.h"
-#include "container_fit.h"
-#include "web_browser.h"
+#include "browser/browser_site.h"
+#include "browser/container_fit.h"
+#include "browser/web_browser.h"
 
 #include <exdisp.h>
-#include "com_ptr.h"
+#include "browser/com_ptr.h"
 
 #include <functional>
 #include <memory>

@@ -1,9 +1,9 @@
 // Parsing pages into body text and elements, character sets, the engine
 // switch and request addresses.
-#include "http_fetch.h"
-#include "page_charset.h"
-#include "page_content.h"
-#include "web_browser.h"
+#include "browser/http_fetch.h"
+#include "browser/page_charset.h"
+#include "browser/page_content.h"
+#include "browser/web_browser.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The page engine against the loopback page server.
-#include "browser_test_support.h"
-#include "page_engine.h"
+#include "browser/tests/browser_test_support.h"
+#include "browser/page_engine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The system WebBrowser control under Wine (run without its HTML engine),
 // the engine factory with its fallback, and late-bound calls.
-#include "browser_site.h"
-#include "browser_test_support.h"
-#include "late_binding.h"
-#include "page_engine.h"
-#include "system_engine.h"
+#include "browser/browser_site.h"
+#include "browser/tests/browser_test_support.h"
+#include "browser/late_binding.h"
+#include "browser/page_engine.h"
+#include "browser/system_engine.h"
 
 #include <gtest/gtest.h>
 
