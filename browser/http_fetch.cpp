@@ -15,12 +15,14 @@ using InternetHandle = std::unique_ptr<void, InternetClose>;
 constexpr size_t kMaxBodyBytes = 32u << 20;
 
 // One session for every request of the program: cookies are kept across
-// requests and shared by all browsers, as the system browser does.
+// requests and shared by all browsers, as the system browser does. It lives
+// until the process ends and is deliberately never closed: a worker still
+// waiting on a slow service at exit must not find it gone.
 HINTERNET Session() {
-  static InternetHandle session(WinHttpOpen(L"Mozilla/5.0 (Windows NT 6.1; lanque)",
-                                            WINHTTP_ACCESS_TYPE_NO_PROXY, WINHTTP_NO_PROXY_NAME,
-                                            WINHTTP_NO_PROXY_BYPASS, 0));
-  return session.get();
+  static const HINTERNET session =
+      WinHttpOpen(L"Mozilla/5.0 (Windows NT 6.1; lanque)", WINHTTP_ACCESS_TYPE_NO_PROXY,
+                  WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
+  return session;
 }
 
 struct UserProxy {
