@@ -1,0 +1,76 @@
+#include "skin/data/ini_text.h"
+
+#include <charconv>
+
+#include "skin/data/packed_skin.h"
+
+namespace {
+
+std::string_view Trim(std::string_view s) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+}  // namespace
+
+std::optional<std::int32_t> ParseInt32(std::string_view text) {
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  std::int32_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+  return value;
+}
+
+const std::string* TIniText::TSection::Find(std::string_view key) const {
+  const auto it = index_.find(UpperName(key));
+  return it == index_.end() ? nullptr : &Keys[it->second].Value;
+}
+
+TIniText::TIniText(std::string_view text) {
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  TSection* current = nullptr;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    const std::string_view line = Trim(text.substr(0, end));
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    if (line.empty() || line.front() == ';') continue;
+    if (line.front() == '[') {
+      const std::size_t close = line.find(']');
+      if (close == std::string_view::npos) continue;
+      const std::string_view name = Trim(line.substr(1, close - 1));
+      const auto [it, added] = index_.try_emplace(UpperName(name), sections_.size());
+      if (added) sections_.push_back({std::string(name), {}, {}});
+      current = &sections_[it->second];
+      continue;
+    }
+    const std::size_t equals = line.find('=');
+    if (current == nullptr || equals == std::string_view::npos) continue;
+    const std::string_view key = Trim(line.substr(0, equals));
+    if (key.empty()) continue;
+    if (current->index_.try_emplace(UpperName(key), current->Keys.size()).second)
+      current->Keys.push_back({std::string(key), std::string(Trim(line.substr(equals + 1)))});
+  }
+}
+
+const TIniText::TSection* TIniText::FindSection(std::string_view name) const {
+  const auto it = index_.find(UpperName(name));
+  return it == index_.end() ? nullptr : &sections_[it->second];
+}
+
+const std::string* TIniText::Find(std::string_view section, std::string_view key) const {
+  const TSection* s = FindSection(section);
+  return s == nullptr ? nullptr : s->Find(key);
+}
+
+std::string TIniText::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const {
+  const std::string* value = Find(section, key);
+  return value ? *value : std::string(fallback);
+}
+
+std::int32_t TIniText::ReadInteger(std::string_view section, std::string_view key, std::int32_t fallback) const {
+  const std::string* value = Find(section, key);
+  if (value == nullptr) return fallback;
+  return ParseInt32(*value).value_or(fallback);
+}

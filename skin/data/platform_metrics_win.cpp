@@ -1,0 +1,5 @@
+#include <windows.h>
+
+#include "skin/data/platform_metrics.h"
+
+int SizingFrameWidth() { return GetSystemMetrics(SM_CXFRAME); }

@@ -1,0 +1,134 @@
+#include "skin/data/skin_model.h"
+
+#include <algorithm>
+
+int WidthOfImage(const TsMaskData& md) {
+  if (md.FrameCount <= 0) return 0;
+  return md.SourceRect.Width() / md.FrameCount;
+}
+
+int HeightOfImage(const TsMaskData& md) {
+  if (md.MaskKind == 0) return md.SourceRect.Height();
+  if (md.MaskKind == 1) return md.SourceRect.Height() / 2;
+  if (md.MaskKind < 0) return 0;
+  return md.SourceRect.Height() / (md.MaskKind + 1);
+}
+
+TsSkinModel::TsSkinModel() { Clear(); }
+
+void TsSkinModel::Clear() {
+  FreeBitmaps();
+  FreeJpegs();
+  gd.clear();
+  Unresolved.clear();
+  SkinData = {};
+  OuterEffects = {};
+  Palette.fill(0);
+  loaded_ = false;
+  InitConstantIndexes();
+}
+
+void TsSkinModel::Load(const TsSkinSource& source, const TsLoadSettings& settings) {
+  Clear();
+  source_ = &source;
+  settings_ = settings;
+  common_ = TIniText(settings_.CommonSections);
+  LoadAllMasks();
+  LoadAllPatterns();
+  LoadAllGeneralData();
+  loaded_ = true;
+  InitConstantIndexes();
+  source_ = nullptr;
+  common_ = {};
+}
+
+void TsSkinModel::FreeBitmaps() {
+  while (!ma.empty()) ma.pop_back();
+  MasterBitmap = TBitmap32();
+}
+
+void TsSkinModel::FreeJpegs() {
+  while (!pa.empty()) pa.pop_back();
+}
+
+int TsSkinModel::GetSkinIndex(std::string_view name) const {
+  if (name.empty()) return -1;
+  for (std::size_t i = 0; i < gd.size(); ++i)
+    if (gd[i].SectionName == name) return static_cast<int>(i);
+  return -1;
+}
+
+int TsSkinModel::GetMaskIndex(std::string_view section, std::string_view key) const {
+  if (section.empty() || key.empty()) return -1;
+  for (std::size_t i = 0; i < ma.size(); ++i)
+    if (ma[i].SectionName == section && ma[i].KeyName == key) return static_cast<int>(i);
+  return -1;
+}
+
+int TsSkinModel::ExactTexture(std::string_view section, std::string_view key) const {
+  for (std::size_t i = 0; i < ma.size(); ++i)
+    if (ma[i].Kind == itisaTexture && ma[i].SectionName == section && ma[i].KeyName == key)
+      return static_cast<int>(i);
+  return -1;
+}
+
+int TsSkinModel::ExactPattern(std::string_view section, std::string_view key) const {
+  for (std::size_t i = 0; i < pa.size(); ++i)
+    if (pa[i].SectionName == section && pa[i].KeyName == key) return static_cast<int>(i);
+  return -1;
+}
+
+// The record of the section, else of its parent (searched under the parent's
+// own name), and so on up the chain; a cycle ends the search.
+int TsSkinModel::LookupWithParents(int skinIndex, std::string_view section, std::string_view key,
+                                   int (TsSkinModel::*exact)(std::string_view, std::string_view) const) const {
+  if (skinIndex < 0 || section.empty() || key.empty()) return -1;
+  for (int depth = 0; depth <= static_cast<int>(gd.size()); ++depth) {
+    const int found = (this->*exact)(section, key);
+    if (found >= 0 || !IsValidSkinIndex(skinIndex)) return found;
+    const int parent = GetSkinIndex(gd[static_cast<std::size_t>(skinIndex)].ParentClass);
+    if (parent < 0 || parent == skinIndex) return -1;
+    skinIndex = parent;
+    section = gd[static_cast<std::size_t>(parent)].SectionName;
+  }
+  return -1;
+}
+
+int TsSkinModel::GetMaskIndex(int skinIndex, std::string_view section, std::string_view key) const {
+  return LookupWithParents(skinIndex, section, key,
+                           static_cast<int (TsSkinModel::*)(std::string_view, std::string_view) const>(
+                               &TsSkinModel::GetMaskIndex));
+}
+
+int TsSkinModel::GetTextureIndex(int skinIndex, std::string_view section, std::string_view key) const {
+  return LookupWithParents(skinIndex, section, key, &TsSkinModel::ExactTexture);
+}
+
+int TsSkinModel::GetPatternIndex(int skinIndex, std::string_view section, std::string_view key) const {
+  return LookupWithParents(skinIndex, section, key, &TsSkinModel::ExactPattern);
+}
+
+int TsSkinModel::MaskWidthLeft(int i) {
+  if (!IsValidImgIndex(i)) return 0;
+  TsMaskData& md = ma[static_cast<std::size_t>(i)];
+  if (md.FrameCount == 0) md.FrameCount = 1;
+  return md.MarginLeft >= 1 ? md.MarginLeft : md.UniformMargin >= 1 ? md.UniformMargin : WidthOfImage(md);
+}
+
+int TsSkinModel::MaskWidthTop(int i) const {
+  if (!IsValidImgIndex(i)) return 0;
+  const TsMaskData& md = ma[static_cast<std::size_t>(i)];
+  return md.MarginTop >= 1 ? md.MarginTop : md.UniformMargin >= 1 ? md.UniformMargin : HeightOfImage(md);
+}
+
+int TsSkinModel::MaskWidthRight(int i) const {
+  if (!IsValidImgIndex(i)) return 0;
+  const TsMaskData& md = ma[static_cast<std::size_t>(i)];
+  return md.MarginRight >= 1 ? md.MarginRight : md.UniformMargin >= 1 ? md.UniformMargin : WidthOfImage(md);
+}
+
+int TsSkinModel::MaskWidthBottom(int i) const {
+  if (!IsValidImgIndex(i)) return 0;
+  const TsMaskData& md = ma[static_cast<std::size_t>(i)];
+  return md.MarginBottom >= 1 ? md.MarginBottom : md.UniformMargin >= 1 ? md.UniformMargin : HeightOfImage(md);
+}

@@ -1,0 +1,278 @@
+// Sections, skin-wide values, outer effects, palette and the image indexes
+// of the sections.
+#include <algorithm>
+
+#include "skin/data/gradient_data.h"
+#include "skin/data/image_values.h"
+#include "skin/data/outer_effects.h"
+#include "skin/data/packed_skin.h"
+#include "skin/data/platform_metrics.h"
+#include "skin/data/section_reader.h"
+#include "skin/data/skin_common_sections.h"
+#include "skin/data/skin_model.h"
+#include "skin/paint/sys_colors.h"
+
+namespace {
+
+constexpr int COLOR_WINDOW = 5, COLOR_WINDOWTEXT = 8, COLOR_HIGHLIGHT = 13, COLOR_HIGHLIGHTTEXT = 14,
+              COLOR_BTNFACE = 15;
+constexpr TColor kSystemColorFlag = 0x80000000;
+
+TsGenState ReadState(const TSectionReader& r, const std::string& s, bool hot) {
+  const std::string p = hot ? "HOT" : "";
+  const std::string g = hot ? "H" : "";
+  TsGenState st;
+  st.Color = static_cast<TColor>(r.ReadInt(s, p + "COLOR", 0xFFFFFF));
+  st.FontColor[0] = static_cast<TColor>(r.ReadInt(s, p + "FONTCOLOR", 0));
+  st.FontColor[1] = static_cast<TColor>(r.ReadInt(s, p + "TCLEFT", -1));
+  st.FontColor[2] = static_cast<TColor>(r.ReadInt(s, p + "TCTOP", -1));
+  st.FontColor[3] = static_cast<TColor>(r.ReadInt(s, p + "TCRIGHT", -1));
+  st.FontColor[4] = static_cast<TColor>(r.ReadInt(s, p + "TCBOTTOM", -1));
+  st.GradientPercent = r.ReadInt(s, p + "GRADIENTPERCENT", 0, 100);
+  st.GradientData = r.ReadText(s, p + "GRADIENTDATA", " ");
+  st.ImagePercent = r.ReadInt(s, p + "IMAGEPERCENT", 0, 100);
+  st.GlowColor = static_cast<TColor>(r.ReadInt(s, g + "GCOL", 0xFFFFFF));
+  st.GlowSize = r.ReadInt(s, g + "GSIZE", 0, 255);
+  st.Transparency = r.ReadInt(s, p + "TRANSPARENCY", 0, 100);
+  return st;
+}
+
+bool IsGlobalInfo(std::string_view name) { return UpperName(name) == "GLOBALINFO"; }
+
+}  // namespace
+
+
+void CopyStateValues(TsGenState& to, const TsGenState& from) {
+  to.Color = from.Color;
+  to.FontColor = from.FontColor;
+  to.GlowColor = from.GlowColor;
+  to.GlowSize = from.GlowSize;
+  to.GradientPercent = from.GradientPercent;
+  to.GradientData = from.GradientData;
+  to.GradientArray = from.GradientArray;
+  to.ImagePercent = from.ImagePercent;
+  to.Transparency = from.Transparency;
+}
+
+void TsSkinModel::ReadSkinData() {
+  const TIniText& ini = source_->Options();
+  const auto num = [&](const char* key, int fallback) { return ini.ReadInteger("GLOBALINFO", key, fallback); };
+  TsSkinData& d = SkinData;
+  d.Author = ini.ReadString("GLOBALINFO", "AUTHOR", "");
+  d.Description = ini.ReadString("GLOBALINFO", "DESCRIPTION", "");
+  d.BorderWidth = num("BORDERWIDTH", 4);
+  d.TitleHeight = num("TITLEHEIGHT", 30);
+  if (d.TitleHeight == 0) d.TitleHeight = 30;
+  d.MaxHeight = num("MAXHEIGHT", 0);
+  if (d.MaxHeight == 0) d.MaxHeight = d.TitleHeight;
+  d.FormOffset = num("FORMOFFSET", SizingFrameWidth());
+  d.CenterOffset = num("CENTEROFFSET", 0);
+  d.BorderMode = num("BORDERMODE", 0);
+  d.BrightMin = num("BRIGHTMIN", -50);
+  d.BrightMax = num("BRIGHTMAX", 50);
+  d.AlignOffset = num("ALIGNOFFSET", 0);
+  d.AlignOffsetR = num("ALIGNOFFSETR", d.AlignOffset);
+  d.AlignOffsetT = num("ALIGNOFFSETT", d.AlignOffset);
+  d.AlignOffsetB = num("ALIGNOFFSETB", d.AlignOffset);
+  d.BISpace = num("BISPACE", 0);
+  d.BIVAlign = num("BIVALIGN", 0);
+  d.BIRight = num("BIRIGHT", 0);
+  d.BILeft = num("BILEFT", 0);
+  d.BITop = num("BITOP", 0);
+  d.BIKeepHUE = num("BIKEEPHUE", 0);
+  const std::string aero = UpperName(ini.ReadString("GLOBALINFO", "AEROBLUR", "0"));
+  d.AeroBlur = aero == "TRUE" || ParseInt32(aero).value_or(0) != 0;
+  d.BIConCloseGlow = num("BICONCLOSEGLOW", 0);
+  d.BIConCloseGlowMargin = num("BICONCLOSEGLOWMARGIN", 0);
+  d.BIConMaxGlow = num("BICONMAXGLOW", 0);
+  d.BIConMaxGlowMargin = num("BICONMAXGLOWMARGIN", 0);
+  d.BIConMinGlow = num("BICONMINGLOW", 0);
+  d.BIConMinGlowMargin = num("BICONMINGLOWMARGIN", 0);
+  d.Shadow1Color = num("SHADOW1COLOR", 0);
+  d.Shadow1Offset = num("SHADOW1OFFSET", 0);
+  d.Shadow1Blur = num("SHADOW1BLUR", -1);
+  d.Shadow1Transparency = num("SHADOW1TRANSPARENCY", 0);
+  d.ComboMargin = num("COMBOMARGIN", 2);
+}
+
+void TsSkinModel::ReadOuterEffects() {
+  const TIniText& ini = source_->Options();
+  for (int i = 0; i < 2; ++i) {
+    OuterEffectRecord& effect = OuterEffects[static_cast<std::size_t>(i)];
+    effect = ReadOuterEffect(ini, i);
+    const char* maskKey = i == 0 ? "LO_MASK" : "SH_MASK";
+    if (effect.Source == 0) continue;
+    TsMaskData md;
+    if (effect.Source == 1) {
+      const std::string* value = ini.Find("GLOBALINFO", maskKey);
+      if (value == nullptr) continue;
+      const TImageValue v = ParseBorderColumns(*value);
+      md.SourceRect = ClipToSize(v.Rect, MasterBitmap.Width(), MasterBitmap.Height());
+      md.MarginLeft = static_cast<std::int16_t>(v.Margins[0]);
+      md.MarginTop = static_cast<std::int16_t>(v.Margins[1]);
+      md.MarginRight = static_cast<std::int16_t>(v.Margins[2]);
+      md.MarginBottom = static_cast<std::int16_t>(v.Margins[3]);
+      md.FrameCount = static_cast<std::int16_t>(v.FrameCount);
+      md.MaskKind = static_cast<std::int16_t>(v.MaskKind);
+      md.PaintMode = static_cast<std::int16_t>(v.PaintMode);
+      md.UniformMargin = static_cast<std::int16_t>(v.UniformMargin);
+    } else {
+      md = SynthesiseOuterEffect(effect);
+    }
+    md.Kind = itisaBorder;
+    md.CornerKind = 0;
+    md.SectionName = "GLOBALINFO";
+    md.KeyName = maskKey;
+    md.Owner = this;
+    effect.ImageIndex = static_cast<int>(ma.size());
+    ma.push_back(std::move(md));
+  }
+}
+
+TsGeneralData TsSkinModel::ReadSection(const std::string& name) const {
+  const TSectionReader r(source_->Options());
+  TsGeneralData s;
+  s.SectionName = name;
+  s.ParentClass = r.ReadText(name, "PARENTCLASS", "");
+  s.ReservedBoolean = r.ReadBool(name, "RESERVEDBOOLEAN", false);
+  s.GiveOwnFont = r.ReadBool(name, "GIVEOWNFONT", false);
+  s.Glow = r.ReadInt(name, "GLOW", 0, 255);
+  s.GlowMargin = r.ReadInt(name, "GLOWMARGIN", 0, 255);
+  s.States = r.ReadInt(name, "STATES", 3, 255);
+  s.OuterMode = r.ReadInt(name, "OUTERMODE", 2);
+  s.OuterOpacity = r.ReadInt(name, "OUTOPACITY", 200, 255);
+  s.OuterOffset = {r.ReadInt(name, "OUTOFFSL", 0, 255), r.ReadInt(name, "OUTOFFST", 0, 255),
+                   r.ReadInt(name, "OUTOFFSR", 0, 255), r.ReadInt(name, "OUTOFFSB", 0, 255)};
+  TsGenState& normal = s.Props[0];
+  normal = ReadState(r, name, false);
+  if (normal.GradientData.size() < 2)
+    normal.GradientPercent = 0;
+  else
+    normal.GradientArray = ParseGradientData(normal.GradientData);
+  TsGenState& hot = s.Props[1];
+  if (s.States < 2)
+    CopyStateValues(hot, normal);
+  else
+    hot = ReadState(r, name, true);
+  if (hot.GradientData.size() < 6)
+    hot.GradientPercent = 0;
+  else
+    hot.GradientArray = ParseGradientData(hot.GradientData);
+  return s;
+}
+
+void TsSkinModel::LoadAllGeneralData() {
+  if (source_ == nullptr) return;
+  ReadSkinData();
+  ReadOuterEffects();
+  gd.clear();
+  for (const TIniText::TSection& section : source_->Options().Sections()) gd.push_back(ReadSection(section.Name));
+  loaded_ = true;
+  MergeCommonSections(*this, common_);
+  InitMaskIndexes();
+  FillPalette();
+  AddTransparentSection();
+}
+
+void TsSkinModel::InitMaskIndexes() {
+  for (std::size_t i = 0; i < gd.size(); ++i) {
+    TsGeneralData& s = gd[i];
+    if (IsGlobalInfo(s.SectionName)) continue;
+    const int index = static_cast<int>(i);
+    const std::string& name = s.SectionName;
+    s.BorderMaskIndex = GetMaskIndex(index, name, "BORDERSMASK");
+    s.OuterMaskIndex = GetMaskIndex(index, name, "OUTERMASK");
+    s.CornerImageIndex = {GetMaskIndex(index, name, "IMGTOPLEFT"), GetMaskIndex(index, name, "IMGTOPRIGHT"),
+                          GetMaskIndex(index, name, "IMGBTMLEFT"), GetMaskIndex(index, name, "IMGBTMRIGHT")};
+    s.TextureIndex = GetTextureIndex(index, name, "PATTERN");
+    s.Props[0].TextureIndex = s.TextureIndex;
+    if (s.States >= 2) s.Props[1].TextureIndex = GetTextureIndex(index, name, "HOTPATTERN");
+  }
+}
+
+void TsSkinModel::FillPalette() {
+  const TIniText& ini = source_->Options();
+  const auto global = [&](const char* key, TColor fallback) {
+    return static_cast<TColor>(ini.ReadInteger("GLOBALINFO", key, static_cast<std::int32_t>(fallback)));
+  };
+  TacPalette& p = Palette;
+  p[pcMainColor] = global("COLOR", SysColor(COLOR_BTNFACE));
+  p[pcLabelText] = global("FONTCOLOR", 0);
+  p[pcWebText] = global("TCBOTTOM", 0xFF0000);
+  p[pcWebTextHot] = global("TCTOP", 0x0000FF);
+  p[pcBorder] = global("BORDERCOLOR", 0);
+
+  const int edit = GetSkinIndex("EDIT");
+  if (edit >= 0) {
+    p[pcEditText] = ColorToRGB(gd[static_cast<std::size_t>(edit)].Props[0].FontColor[0]);
+    p[pcEditBG] = ColorToRGB(gd[static_cast<std::size_t>(edit)].Props[0].Color);
+  } else {
+    p[pcEditText] = SysColor(COLOR_WINDOWTEXT);
+    p[pcEditBG] = SysColor(COLOR_WINDOW);
+  }
+
+  const int selection = GetSkinIndex("SELECTION");
+  if (selection >= 0) {
+    const TsGeneralData& s = gd[static_cast<std::size_t>(selection)];
+    const TsGenState& focused = s.Props[s.States >= 2 ? 1 : 0];
+    p[pcSelectionBG] = s.Props[0].Color;
+    p[pcSelectionText] = s.Props[0].FontColor[0];
+    p[pcSelectionBG_Focused] = focused.Color;
+    p[pcSelectionText_Focused] = focused.FontColor[0];
+  } else {
+    p[pcSelectionBG] = p[pcSelectionText] = p[pcSelectionBG_Focused] = p[pcSelectionText_Focused] = kNoContour;
+  }
+  const auto unset = [](TColor c) { return c == kNoContour || c == sFuchsia; };
+  if (unset(p[pcSelectionText])) {
+    const int menuItem = GetSkinIndex("MENUITEM");
+    if (menuItem >= 0) {
+      const TsGenState& hot = gd[static_cast<std::size_t>(menuItem)].Props[1];
+      p[pcSelectionText] = hot.FontColor[0];
+      p[pcSelectionBG] = p[pcSelectionBG_Focused] = hot.Color;
+      p[pcSelectionText] =
+          unset(p[pcSelectionText]) ? kSystemColorFlag | COLOR_HIGHLIGHTTEXT : ColorToRGB(p[pcSelectionText]);
+      p[pcSelectionText_Focused] = p[pcSelectionText];
+    } else {
+      p[pcSelectionText] = p[pcSelectionText_Focused] = SysColor(COLOR_HIGHLIGHTTEXT);
+      p[pcSelectionBG] = p[pcSelectionBG_Focused] = SysColor(COLOR_HIGHLIGHT);
+    }
+  }
+
+  p[pcEditText_Ok] = global("EDITTEXT_OK", 0x008000);
+  p[pcEditText_Warning] = global("EDITTEXT_WARN", 0x008484);
+  p[pcEditText_Alert] = global("EDITTEXT_ALERT", 0x0000FF);
+  // The caution and bypassed entries read the alert keys, with their own defaults.
+  p[pcEditText_Caution] = global("EDITTEXT_ALERT", 0x8597D9);
+  p[pcEditText_Bypassed] = global("EDITTEXT_ALERT", 0x4AB28F);
+  p[pcEditBG_Ok] = global("EDITBG_OK", 0x6CC2A5);
+  p[pcEditBG_Warning] = global("EDITBG_WARN", 0x40FFFF);
+  p[pcEditBG_Alert] = global("EDITBG_ALERT", 0x95A7E9);
+  p[pcEditBG_Caution] = global("EDITBG_ALERT", 0x8597D9);
+  p[pcEditBG_Bypassed] = global("EDITBG_ALERT", 0x4AB28F);
+  p[pcEditText_Highlight1] = global("EDITTEXT_H1", 0);
+  p[pcEditText_Highlight2] = global("EDITTEXT_H2", 0);
+  p[pcEditText_Highlight3] = global("EDITTEXT_H3", 0);
+  p[pcEditText_Inverted] = global("EDITTEXT_INV", p[pcEditBG]);
+  p[pcEditBG_Inverted] = global("EDITBG_INV", p[pcEditText]);
+  p[pcEditBG_OddRow] = global("EDITBG_ODD", p[pcEditBG]);
+  p[pcEditBG_EvenRow] = global("EDITBG_EVEN", MixColors(p[pcEditText], p[pcEditBG], 0.05));
+}
+
+void TsSkinModel::AddTransparentSection() {
+  if (GetSkinIndex("TRANSPARENT") >= 0) return;
+  TsGeneralData s;
+  s.SectionName = "TRANSPARENT";
+  s.States = 1;
+  s.Glow = s.GlowMargin = 0;
+  s.OuterMode = 0;
+  s.OuterOpacity = 0;
+  for (TsGenState& st : s.Props) {
+    st = TsGenState{};
+    st.Color = 0xFFFFFF;
+    st.FontColor = {Palette[pcLabelText], kNoContour, kNoContour, kNoContour, kNoContour};
+    st.Transparency = 100;
+    st.GlowColor = 0;
+    st.GradientData.clear();
+  }
+  gd.push_back(std::move(s));
+}

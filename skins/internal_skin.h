@@ -1,0 +1,10 @@
+#pragma once
+// The program's own skin, packed at build time from skins/internal: the
+// container the login window stores ("Options.dat", "ButtonHuge.bmp",
+// "Master.bmp").
+#include <cstdint>
+#include <span>
+
+inline constexpr char kInternalSkinName[] = "lanque";
+
+std::span<const std::uint8_t> InternalSkinPackage();
