@@ -5,6 +5,7 @@
 #include "skin/data/bmp_decode.h"
 #include "skin/data/jpeg_decode.h"
 #include "skin/data/png_decode.h"
+#include "skin/paint/fills.h"
 
 namespace {
 
@@ -51,4 +52,11 @@ std::optional<TLoadedImage> DecodeImage(std::span<const std::uint8_t> bytes) {
   }
   if (!decoded || target.Bitmap.Empty()) return std::nullopt;
   return TLoadedImage{std::move(target.Bitmap), *format, hasAlpha};
+}
+
+std::optional<TLoadedImage> DecodeSkinImage(std::span<const std::uint8_t> bytes) {
+  std::optional<TLoadedImage> image = DecodeImage(bytes);
+  if (image && !image->HasAlpha)
+    FillAlphaRect(image->Bitmap, {0, 0, image->Bitmap.Width(), image->Bitmap.Height()}, 255, sFuchsia);
+  return image;
 }

@@ -21,3 +21,7 @@ std::optional<TImageFormat> SniffImageFormat(std::span<const std::uint8_t> bytes
 
 // Nothing for data of no known form, damaged data, or pictures beyond kMaxImagePixels.
 std::optional<TLoadedImage> DecodeImage(std::span<const std::uint8_t> bytes);
+
+// An image file as the skin loader reads it: decoded, and a picture without
+// alpha of its own made opaque everywhere except on key-colour pixels.
+std::optional<TLoadedImage> DecodeSkinImage(std::span<const std::uint8_t> bytes);

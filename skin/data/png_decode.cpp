@@ -24,6 +24,7 @@ void ReadFromMemory(png_structp png, png_bytep out, png_size_t count) {
 }
 
 void IgnoreWarning(png_structp, png_const_charp) {}
+[[noreturn]] void JumpOnError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 
 // libpng's state lives outside the function that calls setjmp.
 struct TPngSession {
@@ -71,7 +72,7 @@ bool DecodePngInto(const std::uint8_t* data, std::size_t size, TPixelTarget& tar
   if (data == nullptr || size < sizeof kPngSignature || std::memcmp(data, kPngSignature, sizeof kPngSignature) != 0)
     return false;
   TPngSession session;
-  session.Png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, IgnoreWarning);
+  session.Png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpOnError, IgnoreWarning);
   if (session.Png == nullptr) return false;
   session.Info = png_create_info_struct(session.Png);
   if (session.Info == nullptr) return false;

@@ -27,12 +27,6 @@ double ReadVersion(const TIniText& ini) {
   return negative ? -(whole + fraction) : whole + fraction;
 }
 
-// Pictures without alpha of their own become opaque except on key pixels.
-void GiveAlpha(TLoadedImage& image) {
-  if (!image.HasAlpha)
-    FillAlphaRect(image.Bitmap, {0, 0, image.Bitmap.Width(), image.Bitmap.Height()}, 255, sFuchsia);
-}
-
 // Every white pixel with alpha 0 becomes all zero.
 void NormaliseTransparent(TBitmap32& bmp) {
   for (int y = 0; y < bmp.Height(); ++y) {
@@ -68,9 +62,8 @@ void DeriveMargins(TsMaskData& md) {
 std::optional<TBitmap32> TsSkinModel::LoadImageFile(std::string_view name, bool prepareAlpha) const {
   const TImageBytes file = source_->ImageBytes(name);
   if (!file.Found) return std::nullopt;
-  std::optional<TLoadedImage> image = DecodeImage(file.Bytes);
+  std::optional<TLoadedImage> image = DecodeSkinImage(file.Bytes);
   if (!image || image->Bitmap.Width() == 0) return std::nullopt;
-  GiveAlpha(*image);
   if (prepareAlpha && image->Format == TImageFormat::Png && settings_.Brightness <= 0) {
     if (SkinData.Version <= kNewAlphaVersion)
       NormaliseTransparent(image->Bitmap);
@@ -108,11 +101,8 @@ void TsSkinModel::AddImageRecord(const std::string& section, const std::string& 
   } else {
     // A rectangle reaching beyond the master bitmap is cut to it, so that no
     // painter reads outside the picture.
-    md.SourceRect = ClipToSize(v.Rect, MasterBitmap.Width(), MasterBitmap.Height());
-    if (md.SourceRect.IsEmpty()) {
-      Unresolve(section, key, value);
-      md.SourceRect = {};
-    }
+    md.SourceRect = CutToPicture(v.Rect, MasterBitmap);
+    if (md.SourceRect.IsEmpty()) Unresolve(section, key, value);
   }
 
   const bool allZero = std::all_of(v.Margins.begin(), v.Margins.end(), [](int m) { return m == 0; });

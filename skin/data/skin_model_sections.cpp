@@ -107,7 +107,7 @@ void TsSkinModel::ReadOuterEffects() {
       const std::string* value = ini.Find("GLOBALINFO", maskKey);
       if (value == nullptr) continue;
       const TImageValue v = ParseBorderColumns(*value);
-      md.SourceRect = ClipToSize(v.Rect, MasterBitmap.Width(), MasterBitmap.Height());
+      md.SourceRect = CutToPicture(v.Rect, MasterBitmap);
       md.MarginLeft = static_cast<std::int16_t>(v.Margins[0]);
       md.MarginTop = static_cast<std::int16_t>(v.Margins[1]);
       md.MarginRight = static_cast<std::int16_t>(v.Margins[2]);

@@ -78,6 +78,13 @@ struct TsMaskData {
   std::int32_t CornerKind = 0;  // 0 opaque corners, 1 key-colour holes, 2 the large button
 };
 
+// The part of a rectangle that lies inside a picture; an empty rectangle
+// (all zero) when nothing does, so no size derived from it is negative.
+inline TRect CutToPicture(const TRect& r, const TBitmap32& picture) {
+  const TRect cut = ClipToSize(r, picture.Width(), picture.Height());
+  return cut.IsEmpty() ? TRect{} : cut;
+}
+
 // Width of one frame and height of one band of an image record.
 int WidthOfImage(const TsMaskData& md);
 int HeightOfImage(const TsMaskData& md);

@@ -1,7 +1,11 @@
-// lanque-skin: packs a skin folder, unpacks a packed skin file, lists its entries.
+// lanque-skin: packs a skin folder, unpacks a packed skin file, lists its
+// entries, describes a skin, decodes one image file and draws a contact sheet.
 //   lanque-skin pack DIR FILE
 //   lanque-skin unpack FILE DIR
 //   lanque-skin list FILE
+//   lanque-skin info FILE|DIR
+//   lanque-skin decode IMAGEFILE OUT.png
+//   lanque-skin sheet FILE|DIR OUT.png
 // Every failure ends with one line on stderr and a non-zero exit code.
 #include <cstdio>
 #include <exception>
@@ -11,11 +15,18 @@
 
 #include "skin/data/file_bytes.h"
 #include "skin/data/packed_skin.h"
+#include "skin/data/image_decode.h"
 #include "skin/data/skin_folder.h"
+#include "skin/data/skin_model.h"
+#include "skin/data/skin_source.h"
+#include "tools/lanque-skin/contact_sheet.h"
+#include "tools/lanque-skin/png_write.h"
 
 namespace {
 
-constexpr char kUsage[] = "usage: lanque-skin pack DIR FILE | unpack FILE DIR | list FILE";
+constexpr char kUsage[] =
+    "usage: lanque-skin pack DIR FILE | unpack FILE DIR | list FILE | info FILE|DIR |"
+    " decode IMAGEFILE OUT.png | sheet FILE|DIR OUT.png";
 
 struct TUsageError : std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -43,11 +54,50 @@ int List(const std::filesystem::path& file) {
   return 0;
 }
 
+// A skin folder or a packed skin file, loaded as the skin manager loads it.
+std::unique_ptr<TsSkinSource> OpenSkin(const std::filesystem::path& path) {
+  std::unique_ptr<TsSkinSource> source = std::filesystem::is_directory(path) ? TsSkinSource::FromFolder(path)
+                                                                             : TsSkinSource::FromPackedFile(path);
+  if (!source->HasOptions()) throw EPackedSkinError(SystemNameOfPath(path) + " has no Options.dat");
+  return source;
+}
+
+int Info(const std::filesystem::path& path) {
+  const std::unique_ptr<TsSkinSource> source = OpenSkin(path);
+  TsSkinModel model;
+  model.Load(*source);
+  std::printf("version %.2f\nauthor %s\n", model.SkinData.Version, model.SkinData.Author.c_str());
+  std::printf("sections %zu\nimages %zu\npatterns %zu\n", model.gd.size(), model.ma.size(), model.pa.size());
+  for (const TsGeneralData& s : model.gd)
+    std::printf("section %s states=%d parent=%s\n", s.SectionName.c_str(), s.States, s.ParentClass.c_str());
+  for (const TUnresolvedImage& u : model.Unresolved)
+    std::printf("unresolved %s %s %s\n", u.Section.c_str(), u.Key.c_str(), u.Value.c_str());
+  return 0;
+}
+
+int Decode(const std::filesystem::path& image, const std::filesystem::path& out) {
+  const std::optional<TLoadedImage> decoded = DecodeSkinImage(ReadFileBytes(image));
+  if (!decoded) throw EPackedSkinError(SystemNameOfPath(image) + " is no BMP, PNG or JPEG picture the skin loader reads");
+  WritePng32(decoded->Bitmap, out);
+  return 0;
+}
+
+int Sheet(const std::filesystem::path& path, const std::filesystem::path& out) {
+  const std::unique_ptr<TsSkinSource> source = OpenSkin(path);
+  TsSkinModel model;
+  model.Load(*source);
+  WritePng32(RenderContactSheet(model), out);
+  return 0;
+}
+
 int Run(const std::vector<std::string>& args) {
   const auto path = [&](std::size_t i) { return PathFromSystemName(args[i]); };
   if (args.size() == 3 && args[0] == "pack") return Pack(path(1), path(2));
   if (args.size() == 3 && args[0] == "unpack") return Unpack(path(1), path(2));
   if (args.size() == 2 && args[0] == "list") return List(path(1));
+  if (args.size() == 2 && args[0] == "info") return Info(path(1));
+  if (args.size() == 3 && args[0] == "decode") return Decode(path(1), path(2));
+  if (args.size() == 3 && args[0] == "sheet") return Sheet(path(1), path(2));
   throw TUsageError(kUsage);
 }
 
