@@ -32,8 +32,7 @@ TImageValue ParseFile(std::string_view value) {
   const std::vector<std::string_view> words = SplitWords(value, "!");
   TImageValue v;
   if (words.empty()) return v;
-  const std::string upper = UpperName(words[0]);
-  if (upper.find(".BMP") == std::string::npos && upper.find(".PNG") == std::string::npos) return v;
+  if (!ContainsIgnoringCase(words[0], ".BMP") && !ContainsIgnoringCase(words[0], ".PNG")) return v;
   const auto word = [&](std::size_t i) { return i < words.size() ? Number(words[i]) : 0; };
   v.Form = TImageForm::File;
   v.FileName = std::string(words[0]);
@@ -84,9 +83,14 @@ TImageValue ParseBorderColumns(std::string_view value) {
   return v;
 }
 
+bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
+  for (std::size_t i = 0; i + part.size() <= text.size(); ++i)
+    if (SameNameIgnoringCase(text.substr(i, part.size()), part)) return true;
+  return false;
+}
+
 bool IsPatternValue(std::string_view value) {
-  const std::string upper = UpperName(value);
-  return upper.find(".JPG") != std::string::npos || upper.find(".JPEG") != std::string::npos;
+  return ContainsIgnoringCase(value, ".JPG") || ContainsIgnoringCase(value, ".JPEG");
 }
 
 TImageValue ParseImageValue(std::string_view value) {
@@ -119,7 +123,7 @@ TImageValue ParseImageValue(std::string_view value) {
       break;
   }
   const bool hasHash = value.find('#') != std::string_view::npos;
-  if (!hasHash && UpperName(value).find(".BMP") != std::string::npos) {
+  if (!hasHash && ContainsIgnoringCase(value, ".BMP")) {
     TImageValue v;
     v.Form = TImageForm::PlainFile;
     v.FileName = std::string(value);

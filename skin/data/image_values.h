@@ -30,6 +30,7 @@ struct TImageValue {
 
 TImageValue ParseImageValue(std::string_view value);
 
+bool ContainsIgnoringCase(std::string_view text, std::string_view part);
 // A value naming a JPEG picture (".JPG" or ".JPEG" in any letter case).
 bool IsPatternValue(std::string_view value);
 // The '^' column layout alone (the outer-effect image keys).

@@ -2,7 +2,6 @@
 
 #include <charconv>
 
-#include "skin/data/packed_skin.h"
 
 namespace {
 
@@ -13,7 +12,22 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
+char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 }  // namespace
+
+bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (Upper(a[i]) != Upper(b[i])) return false;
+  return true;
+}
+
+std::size_t TNoCaseHash::operator()(std::string_view s) const noexcept {
+  std::size_t h = 14695981039346656037ull;  // FNV-1a
+  for (char c : s) h = (h ^ static_cast<unsigned char>(Upper(c))) * 1099511628211ull;
+  return h;
+}
 
 std::optional<std::int32_t> ParseInt32(std::string_view text) {
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
@@ -24,7 +38,7 @@ std::optional<std::int32_t> ParseInt32(std::string_view text) {
 }
 
 const std::string* TIniText::TSection::Find(std::string_view key) const {
-  const auto it = index_.find(UpperName(key));
+  const auto it = index_.find(key);
   return it == index_.end() ? nullptr : &Keys[it->second].Value;
 }
 
@@ -40,7 +54,7 @@ TIniText::TIniText(std::string_view text) {
       const std::size_t close = line.find(']');
       if (close == std::string_view::npos) continue;
       const std::string_view name = Trim(line.substr(1, close - 1));
-      const auto [it, added] = index_.try_emplace(UpperName(name), sections_.size());
+      const auto [it, added] = index_.try_emplace(std::string(name), sections_.size());
       if (added) sections_.push_back({std::string(name), {}, {}});
       current = &sections_[it->second];
       continue;
@@ -49,13 +63,13 @@ TIniText::TIniText(std::string_view text) {
     if (current == nullptr || equals == std::string_view::npos) continue;
     const std::string_view key = Trim(line.substr(0, equals));
     if (key.empty()) continue;
-    if (current->index_.try_emplace(UpperName(key), current->Keys.size()).second)
+    if (current->index_.try_emplace(std::string(key), current->Keys.size()).second)
       current->Keys.push_back({std::string(key), std::string(Trim(line.substr(equals + 1)))});
   }
 }
 
 const TIniText::TSection* TIniText::FindSection(std::string_view name) const {
-  const auto it = index_.find(UpperName(name));
+  const auto it = index_.find(name);
   return it == index_.end() ? nullptr : &sections_[it->second];
 }
 

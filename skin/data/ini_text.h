@@ -11,6 +11,18 @@
 #include <unordered_map>
 #include <vector>
 
+// Names compared and hashed without regard to ASCII letter case.
+bool SameNameIgnoringCase(std::string_view a, std::string_view b);
+struct TNoCaseHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view s) const noexcept;
+};
+struct TNoCaseEqual {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const noexcept { return SameNameIgnoringCase(a, b); }
+};
+using TNoCaseIndex = std::unordered_map<std::string, std::size_t, TNoCaseHash, TNoCaseEqual>;
+
 class TIniText {
  public:
   struct TKey {
@@ -22,7 +34,7 @@ class TIniText {
     std::vector<TKey> Keys;
     const std::string* Find(std::string_view key) const;
 
-    std::unordered_map<std::string, std::size_t> index_;  // upper-cased key -> position
+    TNoCaseIndex index_;  // key -> position
   };
 
   TIniText() = default;
@@ -40,7 +52,7 @@ class TIniText {
 
  private:
   std::vector<TSection> sections_;
-  std::unordered_map<std::string, std::size_t> index_;  // upper-cased name -> position
+  TNoCaseIndex index_;  // section name -> position
 };
 
 // A whole signed 32-bit decimal number (optional sign), or none.

@@ -58,14 +58,50 @@ int TsSkinModel::GetSkinIndex(std::string_view name) const {
   return -1;
 }
 
+namespace {
+
+constexpr char kNameSeparator = '\x1F';
+constexpr std::size_t kMaxIndexedName = 256;
+
+}  // namespace
+
+void TsSkinModel::RefreshNameIndex() const {
+  if (indexedRecords_ == ma.size() && indexedData_ == ma.data()) return;
+  maskNames_.clear();
+  textureNames_.clear();
+  for (std::size_t i = 0; i < ma.size(); ++i) {
+    std::string name = ma[i].SectionName + kNameSeparator + ma[i].KeyName;
+    if (ma[i].Kind == itisaTexture) textureNames_.try_emplace(name, static_cast<int>(i));
+    maskNames_.try_emplace(std::move(name), static_cast<int>(i));
+  }
+  indexedRecords_ = ma.size();
+  indexedData_ = ma.data();
+}
+
+int TsSkinModel::FindByName(const TNameIndex& index, std::string_view section, std::string_view key) const {
+  char name[kMaxIndexedName];
+  if (section.size() + key.size() + 1 > sizeof name) return -2;
+  std::copy(section.begin(), section.end(), name);
+  name[section.size()] = kNameSeparator;
+  std::copy(key.begin(), key.end(), name + section.size() + 1);
+  const auto it = index.find(std::string_view(name, section.size() + key.size() + 1));
+  return it == index.end() ? -1 : it->second;
+}
+
 int TsSkinModel::GetMaskIndex(std::string_view section, std::string_view key) const {
   if (section.empty() || key.empty()) return -1;
+  RefreshNameIndex();
+  const int found = FindByName(maskNames_, section, key);
+  if (found != -2) return found;
   for (std::size_t i = 0; i < ma.size(); ++i)
     if (ma[i].SectionName == section && ma[i].KeyName == key) return static_cast<int>(i);
   return -1;
 }
 
 int TsSkinModel::ExactTexture(std::string_view section, std::string_view key) const {
+  RefreshNameIndex();
+  const int found = FindByName(textureNames_, section, key);
+  if (found != -2) return found;
   for (std::size_t i = 0; i < ma.size(); ++i)
     if (ma[i].Kind == itisaTexture && ma[i].SectionName == section && ma[i].KeyName == key)
       return static_cast<int>(i);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "skin/data/ini_text.h"
@@ -104,10 +105,24 @@ class TsSkinModel {
   void FillPalette();
   void AddTransparentSection();
 
+  // First record per section and key name, rebuilt when the records changed in number.
+  struct TNameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>()(s); }
+  };
+  using TNameIndex = std::unordered_map<std::string, int, TNameHash, std::equal_to<>>;
+  void RefreshNameIndex() const;
+  int FindByName(const TNameIndex& index, std::string_view section, std::string_view key) const;
+
   int LookupWithParents(int skinIndex, std::string_view section, std::string_view key,
                         int (TsSkinModel::*exact)(std::string_view, std::string_view) const) const;
   int ExactTexture(std::string_view section, std::string_view key) const;
   int ExactPattern(std::string_view section, std::string_view key) const;
+
+  mutable TNameIndex maskNames_;
+  mutable TNameIndex textureNames_;
+  mutable std::size_t indexedRecords_ = static_cast<std::size_t>(-1);
+  mutable const TsMaskData* indexedData_ = nullptr;
 
   const TsSkinSource* source_ = nullptr;  // while loading only
   TsLoadSettings settings_;

@@ -173,16 +173,16 @@ void TsSkinModel::LoadAllMasks() {
       Unresolve("GLOBALINFO", "MASTERBITMAP", SkinData.MasterBitmap);
   }
   for (const TIniText::TSection& section : ini.Sections()) {
-    const bool global = UpperName(section.Name) == "GLOBALINFO";
+    const bool global = SameNameIgnoringCase(section.Name, "GLOBALINFO");
     for (const TIniText::TKey& key : section.Keys)
-      if (!(global && UpperName(key.Name) == "MASTERBITMAP") && !IsPatternValue(key.Value))
+      if (!(global && SameNameIgnoringCase(key.Name, "MASTERBITMAP")) && !IsPatternValue(key.Value))
         AddImageRecord(section.Name, key.Name, key.Value, false);
   }
   // Image records of the common sections: files named by ".BMP" values
   // (any value when there is no master bitmap, else those without '#'), and
   // '#' values cut from the master bitmap.
   for (const TIniText::TSection& section : common_.Sections()) {
-    if (UpperName(section.Name) == "GLOBALINFO") continue;
+    if (SameNameIgnoringCase(section.Name, "GLOBALINFO")) continue;
     for (const TIniText::TKey& key : section.Keys) {
       const std::string& value = key.Value;
       const bool hasHash = value.find('#') != std::string::npos;

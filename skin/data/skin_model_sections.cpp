@@ -18,26 +18,40 @@ constexpr int COLOR_WINDOW = 5, COLOR_WINDOWTEXT = 8, COLOR_HIGHLIGHT = 13, COLO
               COLOR_BTNFACE = 15;
 constexpr TColor kSystemColorFlag = 0x80000000;
 
-TsGenState ReadState(const TSectionReader& r, const std::string& s, bool hot) {
-  const std::string p = hot ? "HOT" : "";
-  const std::string g = hot ? "H" : "";
+// The keys of the normal and the hot state record.
+struct TStateKeys {
+  const char* Color;
+  const char* FontColor[5];
+  const char* GradientPercent;
+  const char* GradientData;
+  const char* ImagePercent;
+  const char* GlowColor;
+  const char* GlowSize;
+  const char* Transparency;
+};
+constexpr TStateKeys kStateKeys[2] = {
+    {"COLOR", {"FONTCOLOR", "TCLEFT", "TCTOP", "TCRIGHT", "TCBOTTOM"}, "GRADIENTPERCENT", "GRADIENTDATA",
+     "IMAGEPERCENT", "GCOL", "GSIZE", "TRANSPARENCY"},
+    {"HOTCOLOR", {"HOTFONTCOLOR", "HOTTCLEFT", "HOTTCTOP", "HOTTCRIGHT", "HOTTCBOTTOM"}, "HOTGRADIENTPERCENT",
+     "HOTGRADIENTDATA", "HOTIMAGEPERCENT", "HGCOL", "HGSIZE", "HOTTRANSPARENCY"},
+};
+
+TsGenState ReadState(const TSectionReader& r, bool hot) {
+  const TStateKeys& k = kStateKeys[hot ? 1 : 0];
   TsGenState st;
-  st.Color = static_cast<TColor>(r.ReadInt(s, p + "COLOR", 0xFFFFFF));
-  st.FontColor[0] = static_cast<TColor>(r.ReadInt(s, p + "FONTCOLOR", 0));
-  st.FontColor[1] = static_cast<TColor>(r.ReadInt(s, p + "TCLEFT", -1));
-  st.FontColor[2] = static_cast<TColor>(r.ReadInt(s, p + "TCTOP", -1));
-  st.FontColor[3] = static_cast<TColor>(r.ReadInt(s, p + "TCRIGHT", -1));
-  st.FontColor[4] = static_cast<TColor>(r.ReadInt(s, p + "TCBOTTOM", -1));
-  st.GradientPercent = r.ReadInt(s, p + "GRADIENTPERCENT", 0, 100);
-  st.GradientData = r.ReadText(s, p + "GRADIENTDATA", " ");
-  st.ImagePercent = r.ReadInt(s, p + "IMAGEPERCENT", 0, 100);
-  st.GlowColor = static_cast<TColor>(r.ReadInt(s, g + "GCOL", 0xFFFFFF));
-  st.GlowSize = r.ReadInt(s, g + "GSIZE", 0, 255);
-  st.Transparency = r.ReadInt(s, p + "TRANSPARENCY", 0, 100);
+  st.Color = static_cast<TColor>(r.ReadInt(k.Color, 0xFFFFFF));
+  st.FontColor[0] = static_cast<TColor>(r.ReadInt(k.FontColor[0], 0));
+  for (int i = 1; i < 5; ++i) st.FontColor[i] = static_cast<TColor>(r.ReadInt(k.FontColor[i], -1));
+  st.GradientPercent = r.ReadInt(k.GradientPercent, 0, 100);
+  st.GradientData = r.ReadText(k.GradientData, " ");
+  st.ImagePercent = r.ReadInt(k.ImagePercent, 0, 100);
+  st.GlowColor = static_cast<TColor>(r.ReadInt(k.GlowColor, 0xFFFFFF));
+  st.GlowSize = r.ReadInt(k.GlowSize, 0, 255);
+  st.Transparency = r.ReadInt(k.Transparency, 0, 100);
   return st;
 }
 
-bool IsGlobalInfo(std::string_view name) { return UpperName(name) == "GLOBALINFO"; }
+bool IsGlobalInfo(std::string_view name) { return SameNameIgnoringCase(name, "GLOBALINFO"); }
 
 }  // namespace
 
@@ -130,21 +144,21 @@ void TsSkinModel::ReadOuterEffects() {
 }
 
 TsGeneralData TsSkinModel::ReadSection(const std::string& name) const {
-  const TSectionReader r(source_->Options());
+  const TSectionReader r(source_->Options(), name);
   TsGeneralData s;
   s.SectionName = name;
-  s.ParentClass = r.ReadText(name, "PARENTCLASS", "");
-  s.ReservedBoolean = r.ReadBool(name, "RESERVEDBOOLEAN", false);
-  s.GiveOwnFont = r.ReadBool(name, "GIVEOWNFONT", false);
-  s.Glow = r.ReadInt(name, "GLOW", 0, 255);
-  s.GlowMargin = r.ReadInt(name, "GLOWMARGIN", 0, 255);
-  s.States = r.ReadInt(name, "STATES", 3, 255);
-  s.OuterMode = r.ReadInt(name, "OUTERMODE", 2);
-  s.OuterOpacity = r.ReadInt(name, "OUTOPACITY", 200, 255);
-  s.OuterOffset = {r.ReadInt(name, "OUTOFFSL", 0, 255), r.ReadInt(name, "OUTOFFST", 0, 255),
-                   r.ReadInt(name, "OUTOFFSR", 0, 255), r.ReadInt(name, "OUTOFFSB", 0, 255)};
+  s.ParentClass = r.ReadText("PARENTCLASS", "");
+  s.ReservedBoolean = r.ReadBool("RESERVEDBOOLEAN", false);
+  s.GiveOwnFont = r.ReadBool("GIVEOWNFONT", false);
+  s.Glow = r.ReadInt("GLOW", 0, 255);
+  s.GlowMargin = r.ReadInt("GLOWMARGIN", 0, 255);
+  s.States = r.ReadInt("STATES", 3, 255);
+  s.OuterMode = r.ReadInt("OUTERMODE", 2);
+  s.OuterOpacity = r.ReadInt("OUTOPACITY", 200, 255);
+  s.OuterOffset = {r.ReadInt("OUTOFFSL", 0, 255), r.ReadInt("OUTOFFST", 0, 255),
+                   r.ReadInt("OUTOFFSR", 0, 255), r.ReadInt("OUTOFFSB", 0, 255)};
   TsGenState& normal = s.Props[0];
-  normal = ReadState(r, name, false);
+  normal = ReadState(r, false);
   if (normal.GradientData.size() < 2)
     normal.GradientPercent = 0;
   else
@@ -153,7 +167,7 @@ TsGeneralData TsSkinModel::ReadSection(const std::string& name) const {
   if (s.States < 2)
     CopyStateValues(hot, normal);
   else
-    hot = ReadState(r, name, true);
+    hot = ReadState(r, true);
   if (hot.GradientData.size() < 6)
     hot.GradientPercent = 0;
   else
