@@ -5,6 +5,4 @@
 #include <cstdint>
 #include <span>
 
-inline constexpr char kInternalSkinName[] = "lanque";
-
 std::span<const std::uint8_t> InternalSkinPackage();
