@@ -49,6 +49,9 @@ public:
   bool Busy() const override { return Active().Busy(); }
   std::shared_ptr<WebActiveObject> Application() override { return Active().Application(); }
   BrowserObjectId BrowserObject() const override { return Active().BrowserObject(); }
+  void RefreshInputValues(std::function<void(bool)> done) override {
+    Active().RefreshInputValues(std::move(done));
+  }
 
 private:
   WebBrowser& Active() const {

@@ -11,6 +11,21 @@
 
 namespace {
 
+// A short page (a banner, say) shows no scroll bar; a long one does.
+void ShowScrollBarWhenNeeded(HWND view) {
+  RECT area{};
+  GetClientRect(view, &area);
+  const LRESULT lines = SendMessageW(view, EM_GETLINECOUNT, 0, 0);
+  HDC dc = GetDC(view);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(view, WM_GETFONT, 0, 0)));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(view, dc);
+  const LONG lineHeight = metrics.tmHeight > 0 ? metrics.tmHeight : 1;
+  ShowScrollBar(view, SB_VERT, lines * lineHeight > area.bottom);
+}
+
 constexpr UINT kFetchedMessage = WM_APP + 1;
 constexpr wchar_t kSinkClass[] = L"LanqueBrowserPageSink";
 
@@ -89,14 +104,20 @@ PageBrowserEngine::PageBrowserEngine(HWND container, HttpTimeouts timeouts)
   RECT client{};
   GetClientRect(container, &client);
   view_ = CreateWindowExW(0, L"EDIT", L"",
-                          WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
-                              ES_AUTOVSCROLL,
+                          WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
                           0, 0, client.right, client.bottom, container, nullptr,
                           GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(view_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+  NONCLIENTMETRICSW metrics{sizeof(metrics)};
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+    metrics.lfMessageFont.lfCharSet = DEFAULT_CHARSET;  // any script the page is in
+    viewFont_.reset(CreateFontIndirectW(&metrics.lfMessageFont));
+  }
+  SendMessageW(view_, WM_SETFONT,
+               reinterpret_cast<WPARAM>(viewFont_ ? viewFont_.get() : GetStockObject(DEFAULT_GUI_FONT)), 0);
   SendMessageW(view_, EM_SETLIMITTEXT, 0, 0);
   fit_ = std::make_unique<ContainerFit>(container, [this](const RECT& area) {
     MoveWindow(view_, 0, 0, area.right, area.bottom, TRUE);
+    ShowScrollBarWhenNeeded(view_);
   });
 }
 
@@ -156,6 +177,7 @@ void PageBrowserEngine::TakeFetched(Fetched& fetched) {
   ++refreshSerial_;  // a pending refresh belonged to the previous document
   if (auto done = std::exchange(refreshDone_, nullptr)) done(false);
   SetWindowTextW(view_, content_->bodyText.c_str());
+  ShowScrollBarWhenNeeded(view_);
   busy_ = false;
   RaiseDocumentComplete(BrowserObject(), address_);
 }

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <type_traits>
 
 class PageBrowserEngine final : public WebBrowser {
 public:
@@ -23,10 +24,7 @@ public:
   std::shared_ptr<WebActiveObject> Application() override { return nullptr; }
   BrowserObjectId BrowserObject() const override { return this; }
 
-  // Retrieves the current document's address again and takes the INPUT
-  // values of the reply into the current document; no document-complete is
-  // raised. `done` (optional) learns whether the values were taken.
-  void RefreshInputValues(std::function<void(bool taken)> done = {});
+  void RefreshInputValues(std::function<void(bool taken)> done = {}) override;
 
   // The read-only text view (a child of the container).
   HWND View() const { return view_; }
@@ -41,6 +39,11 @@ private:
 
   HttpTimeouts timeouts_;
   HWND view_ = nullptr;
+  struct FontDeleter {
+    void operator()(HFONT font) const { DeleteObject(font); }
+  };
+  // The text font of message boxes: it has the glyphs of the system's language.
+  std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter> viewFont_;
   HWND sink_ = nullptr;
   std::shared_ptr<Inbox> inbox_;
   std::unique_ptr<ContainerFit> fit_;

@@ -65,6 +65,12 @@ public:
   virtual std::shared_ptr<WebActiveObject> Application() = 0;
   // The browser's own object, compared with the event's object.
   virtual BrowserObjectId BrowserObject() const = 0;
+  // An engine that runs no page scripts cannot see a page change its INPUT
+  // values: it retrieves the current document's address again and takes the
+  // INPUT values of the reply into the current document, raising no
+  // document-complete. `done` (optional) learns whether values were taken.
+  // Engines whose pages keep their own values current do nothing.
+  virtual void RefreshInputValues(std::function<void(bool taken)> done = {}) {}
 
   // Raised on the user-interface thread when a document has loaded.
   void SetOnDocumentComplete(DocumentCompleteHandler handler) {

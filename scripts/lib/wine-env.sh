@@ -7,7 +7,7 @@
 # lanque_wine_stop  stops only what lanque_wine_start started.
 . "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-LANQUE_WINE_TEMPLATE=${LANQUE_WINE_TEMPLATE:-$(dirname "$LANQUE_DEPS")/wine-template-3}
+LANQUE_WINE_TEMPLATE=${LANQUE_WINE_TEMPLATE:-$(dirname "$LANQUE_DEPS")/wine-template-4}
 _lanque_xvfb_pid=""
 _lanque_wineserver_started=0
 
@@ -32,6 +32,12 @@ _lanque_wine_make_template() {
     local link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
     for face in "Liberation Sans" "Liberation Sans Bold" "MS Sans Serif" "Tahoma" "Microsoft Sans Serif"; do
       wine reg add "$link" /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
+    done
+    # Text that goes through Uniscribe (edit controls) falls back to these
+    # faces for Chinese; point them at the installed Chinese font.
+    local subst='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
+    for face in "SimSun" "NSimSun" "SimHei" "Microsoft YaHei" "Microsoft JhengHei" "MingLiU" "PMingLiU" "MS Song"; do
+      wine reg add "$subst" /v "$face" /t REG_SZ /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
     done
     wineserver -w
     local marlett
@@ -74,7 +80,7 @@ lanque_wine_start() {
     # On the user's own desktop, windows go straight onto it.
     wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 || true
   fi
-  wineserver -p
+  wineserver -p >/dev/null 2>&1
   _lanque_wineserver_started=1
   wine cmd /c exit >/dev/null 2>&1 || true  # the first program after a new server is slow
 }
