@@ -8,17 +8,42 @@ TOleRuntime::~TOleRuntime() {
   if (FInitialised) OleUninitialize();
 }
 
+namespace {
+TCppWebBrowser::TEngineFactory& EngineFactory() {
+  static TCppWebBrowser::TEngineFactory factory;
+  return factory;
+}
+}  // namespace
+
+void TCppWebBrowser::SetEngineFactory(TEngineFactory Factory) { EngineFactory() = std::move(Factory); }
+
 TCppWebBrowser::TCppWebBrowser(TComponent* AOwner) : TWinControl(AOwner) {}
 
 TCppWebBrowser::~TCppWebBrowser() {
+  FInputRefresh.reset();
   FEngine.reset();  // before the container window goes
+}
+
+void TCppWebBrowser::SetInputRefreshInterval(unsigned Milliseconds) {
+  if (Milliseconds == 0) {
+    FInputRefresh.reset();
+    return;
+  }
+  if (!FInputRefresh) {
+    FInputRefresh = std::make_unique<TTimer>(nullptr);
+    FInputRefresh->OnTimer = [this](TComponent*) {
+      if (FEngine && !FEngine->Busy()) FEngine->RefreshInputValues();
+    };
+  }
+  FInputRefresh->SetInterval(Milliseconds);
 }
 
 void TCppWebBrowser::CreateEngine() {
   HWND container = GetHandle();
   if (!container) return;
   FOle = std::make_unique<TOleRuntime>();
-  FEngine = CreateWebBrowser(container, ParseBrowserEngineSwitch(GetCommandLineW()));
+  FEngine = EngineFactory() ? EngineFactory()(container)
+                            : CreateWebBrowser(container, ParseBrowserEngineSwitch(GetCommandLineW()));
   FEngine->SetOnDocumentComplete([this](BrowserObjectId Browser, const std::wstring& Address) {
     if (OnDocumentComplete) OnDocumentComplete(this, Browser, Address);
   });

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "browser/web_browser.h"
+#include "framework/timer.h"
 #include "framework/win_control.h"
 
 // Initialises the component-object runtime of this thread for the owner's lifetime.
@@ -40,11 +41,22 @@ class TCppWebBrowser : public TWinControl {
   // The engine, or nullptr before the first navigation.
   WebBrowser* GetEngine() const { return FEngine.get(); }
 
+  // While signed in, a page's scripts keep its INPUT values current; an
+  // engine that runs no scripts is asked to refresh them at this interval
+  // (0: never).
+  void SetInputRefreshInterval(unsigned Milliseconds);
+
   TDocumentCompleteEvent OnDocumentComplete;
+
+  // Makes the engines of browsers created from now on (tests script the
+  // browser this way); an empty factory restores the real engines.
+  using TEngineFactory = std::function<std::unique_ptr<WebBrowser>(HWND Container)>;
+  static void SetEngineFactory(TEngineFactory Factory);
 
  private:
   void CreateEngine();
 
   std::unique_ptr<TOleRuntime> FOle;
   std::unique_ptr<WebBrowser> FEngine;
+  std::unique_ptr<TTimer> FInputRefresh;
 };

@@ -4,11 +4,14 @@
 
 #include <ctime>
 
+#include "app/page_input.h"
 #include "framework/application.h"
 #include "framework/screen.h"
 #include "framework/text.h"
 
 namespace {
+
+constexpr unsigned kPageValuesRefreshMs = 2000;
 
 std::vector<std::string> CommandLineArguments() {
   int count = 0;
@@ -31,6 +34,9 @@ lanque::LoginEnvironment MakeEnvironment() {
 }  // namespace
 
 TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
+  MessageBoxProc = [](HWND Owner, const std::wstring& Text, const std::wstring& Caption, UINT Flags) {
+    return MessageBoxW(Owner, Text.c_str(), Caption.c_str(), Flags);
+  };
   FStores = std::make_unique<lanque::AccountStores>();
   FController = std::make_unique<lanque::LoginController>(static_cast<lanque::LoginView&>(*this),
                                                         FStores->InOrder(), MakeEnvironment());
@@ -72,7 +78,7 @@ void TForm1::N3Click(TComponent*) { FController->CancelAutoSignIn(); }
 void TForm1::N2Click(TComponent*) {
   const std::wstring text = L"蓝鹊商务版 " + WideFromUtf8(State().ClientVersion) +
                             L"\n\n企业短信的桌面客户端。\n版权所有 (C) 蓝鹊商务版开发团队，保留一切权利。";
-  MessageBoxW(GetHandle(), text.c_str(), L"关于蓝鹊商务版", MB_OK | MB_ICONINFORMATION);
+  MessageBoxProc(GetHandle(), text, L"关于蓝鹊商务版", MB_OK | MB_ICONINFORMATION);
 }
 
 std::string TForm1::UserNumberText() { return Utf8FromWide(sEdit1->GetText()); }
@@ -91,7 +97,7 @@ lanque::MessageAnswer TForm1::ShowMessageBox(const std::string& text, const std:
   if (kind == lanque::MessageKind::Information) flags = MB_OK | MB_ICONINFORMATION;
   if (kind == lanque::MessageKind::YesNo) flags = MB_YESNO;
   const std::wstring title = caption.empty() ? Application->GetTitle() : WideFromUtf8(caption);
-  const int answer = MessageBoxW(GetHandle(), WideFromUtf8(text).c_str(), title.c_str(), flags);
+  const int answer = MessageBoxProc(GetHandle(), WideFromUtf8(text), title, flags);
   if (kind != lanque::MessageKind::YesNo) return lanque::MessageAnswer::Ok;
   return answer == IDYES ? lanque::MessageAnswer::Yes : lanque::MessageAnswer::No;
 }
@@ -129,4 +135,49 @@ void TForm1::ShowSignedInView() {
   SetBorderIcons(GetBorderIcons() | biMinimize);
   SetWindowState(wsMaximized);
   Timer2->SetEnabled(true);
+  // Where the engine runs no page scripts, fetch the page's INPUT values anew
+  // a little more often than the exit watch looks at them.
+  CppWebBrowser1->SetInputRefreshInterval(kPageValuesRefreshMs);
+}
+
+void TForm1::Timer1Timer(TComponent*) {
+  const std::wstring count = ExchangePageInput(CppWebBrowser1->GetDocument().get(), L"client_new_msg", L"0");
+  if (count != L"0")
+    TrayIcon1->ShowBalloon(L"短信提醒", L"  您有" + count + L"条新短信!\n\n单击此气球查看新短信");
+}
+
+void TForm1::Timer2Timer(TComponent*) {
+  const std::wstring flag = ExchangePageInput(CppWebBrowser1->GetDocument().get(), L"client_exit", L"0");
+  if (flag != L"0") FController->ExitRequestedByPage();
+}
+
+void TForm1::ApplicationEvents1Minimize(TComponent*) {
+  if (FController->IsSignedIn()) Timer1->SetEnabled(true);
+  TrayIcon1->Minimize();
+}
+
+void TForm1::TrayIcon1Minimize(TComponent*) {
+  // A count raised before minimising is not announced.
+  ExchangePageInput(CppWebBrowser1->GetDocument().get(), L"client_new_msg", L"0");
+}
+
+void TForm1::TrayIcon1Restore(TComponent*) {
+  Timer1->SetEnabled(false);
+  TrayIcon1->SetAnimate(false);
+  TrayIcon1->ShowBalloon(L"", L"");
+  TrayIcon1->SetIconIndex(0);
+}
+
+void TForm1::ApplicationEvents1Message(MSG& Msg, bool& Handled) {
+  if (!CppWebBrowser1) {
+    Handled = false;
+    return;
+  }
+  if (CppWebBrowser1->GetBusy()) return;
+  if (!ActiveObject) ActiveObject = CppWebBrowser1->GetApplication();
+  if (!ActiveObject) return;
+  // Backspace and the left and right arrows reach the page by normal dispatch only.
+  const bool isKey = Msg.message == WM_KEYDOWN || Msg.message == WM_KEYUP;
+  if (isKey && (Msg.wParam == VK_BACK || Msg.wParam == VK_LEFT || Msg.wParam == VK_RIGHT)) return;
+  ActiveObject->TranslateAccelerator(Msg);
 }

@@ -56,6 +56,19 @@ class TForm1 : public TForm, private lanque::LoginView {
   void N1Click(TComponent* Sender);
   void N3Click(TComponent* Sender);
   void N2Click(TComponent* Sender);
+  void Timer1Timer(TComponent* Sender);
+  void Timer2Timer(TComponent* Sender);
+  void ApplicationEvents1Minimize(TComponent* Sender);
+  void ApplicationEvents1Message(MSG& Msg, bool& Handled);
+  void TrayIcon1Minimize(TComponent* Sender);
+  void TrayIcon1Restore(TComponent* Sender);
+
+  // Shows a message box owned by the window and returns the button chosen
+  // (MessageBoxW; tests answer in its place).
+  std::function<int(HWND Owner, const std::wstring& Text, const std::wstring& Caption, UINT Flags)> MessageBoxProc;
+
+  // The browser's in-place active object, obtained once by the keyboard filter.
+  std::shared_ptr<WebActiveObject> ActiveObject;
 
  private:
   // Builds the window and its components as the stored layout describes them.

@@ -104,10 +104,12 @@ void TForm1::BuildLayout() {
   Timer1 = new TTimer(this);
   Timer1->SetName(L"Timer1");
   Timer1->SetEnabled(false);
+  Timer1->OnTimer = [this](TComponent* Sender) { Timer1Timer(Sender); };
   Timer2 = new TTimer(this);
   Timer2->SetName(L"Timer2");
   Timer2->SetEnabled(false);
   Timer2->SetInterval(3000);
+  Timer2->OnTimer = [this](TComponent* Sender) { Timer2Timer(Sender); };
 
   ImageList1 = new TImageList(this, 16, 16);
   ImageList1->SetName(L"ImageList1");
@@ -134,8 +136,12 @@ void TForm1::BuildLayout() {
   TrayIcon1->SetPopupMenuOn(imRightClickUp);
   TrayIcon1->SetIcons(ImageList1);
   TrayIcon1->SetAnimateInterval(800);
+  TrayIcon1->OnMinimize = [this](TComponent* Sender) { TrayIcon1Minimize(Sender); };
+  TrayIcon1->OnRestore = [this](TComponent* Sender) { TrayIcon1Restore(Sender); };
   TrayIcon1->Loaded();
 
   ApplicationEvents1 = new TApplicationEvents(this);
   ApplicationEvents1->SetName(L"ApplicationEvents1");
+  ApplicationEvents1->OnMessage = [this](MSG& Msg, bool& Handled) { ApplicationEvents1Message(Msg, Handled); };
+  ApplicationEvents1->OnMinimize = [this](TComponent* Sender) { ApplicationEvents1Minimize(Sender); };
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/tests/scripted_browser.h"
 #include "framework/application.h"
 #include "framework/screen.h"
 
@@ -15,6 +16,7 @@ class LoginFormTest : public ::testing::Test {
   }
   static RECT Bounds(const TControl* Control) { return Control->GetBoundsRect(); }
 
+  TScriptedEngines Engines;  // no network: the browsers are scripted
   TApplication App;
   TForm1* Form = nullptr;
 };

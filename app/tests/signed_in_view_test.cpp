@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include "app/login_form.h"
+#include "app/page_input.h"
+#include "app/settings/account_stores.h"
+#include "app/tests/scripted_browser.h"
+#include "framework/application.h"
+
+namespace {
+
+TScriptedPage Landing(std::wstring NewMessages, std::wstring Exit) {
+  return {L"landing", {{L"INPUT", L"client_new_msg", std::move(NewMessages)}, {L"INPUT", L"client_exit", std::move(Exit)}}};
+}
+
+class SignedInViewTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    App.Initialize();
+    Form = App.CreateForm<TForm1>();
+    Form->MessageBoxProc = [this](HWND, const std::wstring& Text, const std::wstring& Caption, UINT) {
+      Boxes.push_back(Caption + L"|" + Text);
+      return Answer;
+    };
+    Form->Show();
+  }
+  TScriptedBrowser& Channel() { return *Engines.All.at(0); }
+  void SignIn(TScriptedPage Page) {
+    Form->State().Tag = 9;
+    Channel().Complete(std::move(Page));
+  }
+  std::wstring Value(size_t Index) { return Channel().Page->Elements.at(Index).Value; }
+
+  TScriptedEngines Engines;
+  TApplication App;
+  TForm1* Form = nullptr;
+  std::vector<std::wstring> Boxes;
+  int Answer = IDNO;
+};
+
+TEST_F(SignedInViewTest, ConstructorSendsTheParametersAndBannerRequests) {
+  ASSERT_EQ(Engines.All.size(), 2u);
+  ASSERT_EQ(Channel().Navigations.size(), 1u);
+  EXPECT_NE(Channel().Navigations[0].find(L"/lanquemsg_v2/index.php/Login/client_get_param"), std::wstring::npos);
+  ASSERT_EQ(Engines.All[1]->Navigations.size(), 1u);
+  EXPECT_NE(Engines.All[1]->Navigations[0].find(L"/lanquemsg_v2/index.php/Login/client_login_ad"), std::wstring::npos);
+}
+
+TEST_F(SignedInViewTest, ALandingPageTurnsTheWindowIntoTheMaximisedPageView) {
+  Channel().CompleteFrame();  // frames are not replies
+  EXPECT_EQ(Form->GetCaption(), L"蓝鹊商务版登陆");
+  SignIn(Landing(L"0", L"0"));
+  EXPECT_EQ(Form->GetCaption(), L"蓝鹊商务版");
+  for (TControl* control : std::initializer_list<TControl*>{Form->sLabel3, Form->sBitBtn1, Form->sCheckBox1,
+                                                             Form->sCheckBox2, Form->sEdit1, Form->sEdit2,
+                                                             Form->sLabel1, Form->sLabel2})
+    EXPECT_FALSE(control->GetVisible()) << std::string(control->GetName().begin(), control->GetName().end());
+  EXPECT_EQ(Form->CppWebBrowser2->GetWidth(), 0);
+  EXPECT_EQ(Form->CppWebBrowser1->GetWidth(), Form->GetClientWidth());
+  EXPECT_EQ(Form->CppWebBrowser1->GetHeight(), Form->GetClientHeight());
+  EXPECT_TRUE(GetWindowLongPtrW(Form->GetHandle(), GWL_STYLE) & WS_MINIMIZEBOX);
+  EXPECT_TRUE(IsZoomed(Form->GetHandle()));
+  EXPECT_TRUE(Form->Timer2->GetEnabled());
+  EXPECT_EQ(Form->State().CloseMode, 0);
+}
+
+TEST_F(SignedInViewTest, ThePagesExitRequestClosesWithoutAQuestion) {
+  SignIn(Landing(L"0", L"0"));
+  Form->Timer2Timer(Form->Timer2);
+  EXPECT_FALSE(App.IsTerminated());
+  Channel().Page->Elements[1].Value = L"1";
+  Form->Timer2Timer(Form->Timer2);
+  EXPECT_TRUE(App.IsTerminated());
+  EXPECT_TRUE(Boxes.empty());
+  EXPECT_EQ(Value(1), L"0");
+}
+
+TEST_F(SignedInViewTest, ARaisedCountWhileMinimisedGivesOneBalloonUntilRaisedAgain) {
+  SignIn(Landing(L"5", L"0"));
+  SendMessageW(Form->GetHandle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_TRUE(Form->Timer1->GetEnabled());
+  EXPECT_EQ(Value(0), L"0");  // counted before minimising: forgotten
+  Channel().Page->Elements[0].Value = L"3";
+  Form->Timer1Timer(Form->Timer1);
+  const NOTIFYICONDATAW& data = Form->TrayIcon1->GetIconData();
+  EXPECT_STREQ(data.szInfoTitle, L"短信提醒");
+  EXPECT_STREQ(data.szInfo, L"  您有3条新短信!\n\n单击此气球查看新短信");
+  EXPECT_EQ(Value(0), L"0");
+  Form->TrayIcon1->ShowBalloon(L"", L"");
+  Form->Timer1Timer(Form->Timer1);
+  EXPECT_STREQ(Form->TrayIcon1->GetIconData().szInfo, L"");
+
+  // Restoring stops the poll and clears the balloon.
+  Channel().Page->Elements[0].Value = L"2";
+  Form->Timer1Timer(Form->Timer1);
+  Form->TrayIcon1->Restore();
+  EXPECT_FALSE(Form->Timer1->GetEnabled());
+  EXPECT_STREQ(Form->TrayIcon1->GetIconData().szInfo, L"");
+  EXPECT_TRUE(IsWindowVisible(Form->GetHandle()));
+}
+
+TEST_F(SignedInViewTest, MinimisingBeforeSignInDoesNotPoll) {
+  SendMessageW(Form->GetHandle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_FALSE(Form->Timer1->GetEnabled());
+  EXPECT_FALSE(IsWindowVisible(Form->GetHandle()));
+}
+
+TEST_F(SignedInViewTest, PageInputsLastMatchWinsEarlierMatchesAreResetOtherTagsIgnored) {
+  TScriptedBrowser browser;
+  browser.Complete({L"", {{L"INPUT", L"client_exit", L"1"}, {L"DIV", L"client_exit", L"7"},
+                          {L"input", L"client_exit", L"8"}, {L"INPUT", L"client_exit", L"0"}}});
+  EXPECT_EQ(ExchangePageInput(browser.Document().get(), L"client_exit", L"0"), L"0");
+  EXPECT_EQ(browser.Page->Elements[0].Value, L"0");
+  EXPECT_EQ(browser.Page->Elements[1].Value, L"7");
+  EXPECT_EQ(browser.Page->Elements[2].Value, L"8");
+  EXPECT_EQ(ExchangePageInput(browser.Document().get(), L"client_new_msg", L"0"), L"");
+  EXPECT_EQ(ExchangePageInput(nullptr, L"client_exit", L"0"), L"0");
+}
+
+TEST_F(SignedInViewTest, CloseAsksInEveryStateButThePagesExit) {
+  SendMessageW(Form->GetHandle(), WM_CLOSE, 0, 0);  // initialising
+  ASSERT_EQ(Boxes.size(), 1u);
+  EXPECT_EQ(Boxes[0], L"系统退出提醒|\n你确定要退出吗？\n");
+  EXPECT_FALSE(App.IsTerminated());
+  SignIn(Landing(L"0", L"0"));
+  Form->N1Click(Form->N1);  // exit from the menu while signed in
+  EXPECT_EQ(Boxes.size(), 2u);
+  EXPECT_FALSE(App.IsTerminated());
+  Answer = IDYES;
+  SendMessageW(Form->GetHandle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(Boxes.size(), 3u);
+  EXPECT_TRUE(App.IsTerminated());
+}
+
+TEST_F(SignedInViewTest, CancellingAutomaticSignInForgetsTheRememberedNumber) {
+  lanque::AccountStores stores;
+  ASSERT_TRUE(lanque::SaveAccount(stores.InOrder(), {"10001", std::string(32, 'a'), "1"}));
+  Form->N3Click(Form->N3);
+  lanque::AccountValues values;
+  ASSERT_TRUE(lanque::LoadAccount(stores.InOrder(), values));
+  EXPECT_EQ(values.userId, "");
+  EXPECT_EQ(values.passwordDigest, "");
+  EXPECT_EQ(values.autoRun, "0");
+}
+
+TEST_F(SignedInViewTest, KeyboardFilterSkipsBusyPagesAndThreeKeys) {
+  SignIn(Landing(L"0", L"0"));
+  MSG msg{Form->CppWebBrowser1->GetHandle(), WM_KEYDOWN, VK_TAB, 0};
+  bool handled = false;
+  Channel().IsBusy = true;
+  Form->ApplicationEvents1Message(msg, handled);
+  EXPECT_EQ(Channel().Translated, 0);
+  Channel().IsBusy = false;
+  for (WPARAM key : {WPARAM(VK_TAB), WPARAM(VK_BACK), WPARAM(VK_LEFT), WPARAM(VK_RIGHT), WPARAM(VK_RETURN)}) {
+    msg.wParam = key;
+    Form->ApplicationEvents1Message(msg, handled);
+  }
+  EXPECT_EQ(Channel().TranslatedKeys, (std::vector<UINT>{VK_TAB, VK_RETURN}));
+  msg.message = WM_MOUSEMOVE;
+  Form->ApplicationEvents1Message(msg, handled);
+  EXPECT_EQ(Channel().Translated, 3);
+  EXPECT_FALSE(handled);
+  EXPECT_NE(Form->ActiveObject, nullptr);
+}
+
+}  // namespace
