@@ -17,9 +17,9 @@ SIGNED_IN_CAPTION = "蓝鹊商务版"
 
 
 class StandInService:
-    def __init__(self):
+    def __init__(self, *options):
         self.process = subprocess.Popen(
-            [sys.executable, "-u", SERVICE_SCRIPT, "--port", "0", "--poll-seconds", "1"],
+            [sys.executable, "-u", SERVICE_SCRIPT, "--port", "0", "--poll-seconds", "1", *options],
             stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
         first = self.process.stdout.readline().strip()
         assert first.startswith("listening: "), first
@@ -40,9 +40,24 @@ def probe(*args, timeout=60):
     return subprocess.run(["wine", PROBE_EXE, *args], capture_output=True, text=True, timeout=timeout)
 
 
+ACCOUNT_KEY = r"HKLM\Software\Wow6432Node\lanque"  # the 32-bit view, where the client keeps it
+DEMO_DIGEST = "a9ceb0adeaad3ed81c036d64db946933"  # md5("lanque123")
+
+
 def forget_remembered_accounts():
-    for key in (r"HKLM\Software\Wow6432Node\lanque", r"HKLM\Software\lanque"):
+    for key in (ACCOUNT_KEY, r"HKLM\Software\lanque"):
         subprocess.run(["wine", "reg", "delete", key, "/f"], capture_output=True, timeout=60)
+
+
+def remembered_account():
+    """The three stored values, absent ones as None."""
+    out = subprocess.run(["wine", "reg", "query", ACCOUNT_KEY], capture_output=True, text=True, timeout=60).stdout
+    values = {}
+    for line in out.splitlines():
+        parts = line.split(None, 2)
+        if len(parts) >= 2 and parts[1] == "REG_SZ":
+            values[parts[0].lower()] = parts[2].strip() if len(parts) == 3 else ""
+    return tuple(values.get(name) for name in ("userid", "password", "autorun"))
 
 
 class SignInEndToEnd(unittest.TestCase):
@@ -72,24 +87,65 @@ class SignInEndToEnd(unittest.TestCase):
         self.service.control("exit")
         self.assertEqual(client.wait(timeout=30), 0)
 
+    def dialog(self, caption, button):
+        result = probe("dialog", caption, "30", button)
+        self.assertEqual(result.returncode, 0, "no message box " + caption)
+        return result.stdout.strip()
+
     def test_sign_in_by_hand_then_the_page_asks_the_client_to_exit(self):
         client = self.start_client()
-        self.assertEqual(probe("signin", "10001", "lanque123").returncode, 0)
+        self.assertEqual(probe("signin", " 10001 ", "lanque123").returncode, 0)
         self.assertEqual(self.signed_in_window(), "zoomed=1 minimizebox=1")
+        self.assertEqual(remembered_account(), (None, None, None))  # no box ticked: nothing written
         self.exit_through_the_page(client)
         log = "\n".join(self.service.stop())
-        for path in ("client_get_param", "client_login_ad", "client_get_nonce?userid=10001", "client_login?userid=10001&pwd="):
+        for path in ("client_get_param", "client_login_ad", "client_get_nonce?userid=%2010001%20",
+                     "client_login?userid=10001&pwd=" + DEMO_DIGEST + "&timestamp="):
             self.assertIn(path, log)
+
+    def test_remembering_only_the_number_stores_no_digest(self):
+        client = self.start_client()
+        self.assertEqual(probe("signin", "10001", "lanque123", "number").returncode, 0)
+        self.signed_in_window()
+        self.assertEqual(remembered_account(), ("10001", "", "0"))
+        self.exit_through_the_page(client)
 
     def test_a_remembered_account_signs_in_by_itself_at_the_next_start(self):
         client = self.start_client()
-        self.assertEqual(probe("signin", "10001", "lanque123", "remember").returncode, 0)
+        self.assertEqual(probe("signin", "10001", "lanque123", "auto").returncode, 0)
         self.signed_in_window()
+        self.assertEqual(remembered_account(), ("10001", DEMO_DIGEST, "1"))
         self.exit_through_the_page(client)
 
         client = self.start_client()  # nobody types anything this time
         self.assertEqual(self.signed_in_window(), "zoomed=1 minimizebox=1")
         self.exit_through_the_page(client)
+        logins = [line for line in self.service.stop() if "client_login?" in line]
+        self.assertEqual(len(logins), 2)
+        self.assertIn("pwd=" + DEMO_DIGEST, logins[1])
+
+    def test_a_refused_sign_in_says_why_and_gives_the_button_back(self):
+        client = self.start_client()
+        self.assertEqual(probe("signin", "10001", "wrong").returncode, 0)
+        self.assertEqual(self.dialog("lanque", "ok"), "登陆失败:用户号码或密码错误")
+        time.sleep(0.5)
+        self.assertEqual(probe("button").stdout.strip(), "enabled=1")
+        client.kill()
+
+
+class VersionCheckEndToEnd(unittest.TestCase):
+    def test_another_version_offers_the_update_and_asks_to_close(self):
+        forget_remembered_accounts()
+        service = StandInService("--client-version", "1.01")
+        client = subprocess.Popen(["wine", LANQUE_EXE, "/service=" + service.base, "/engine=page"])
+        try:
+            self.assertEqual(probe("dialog", "版本更新", "30", "ok").stdout.strip(), "有新版本，需要更新...")
+            self.assertEqual(probe("dialog", "系统退出提醒", "30", "yes").stdout.strip(), "\\n你确定要退出吗？\\n")
+            self.assertEqual(client.wait(timeout=30), 0)
+        finally:
+            if client.poll() is None:
+                client.kill()
+            service.stop()
 
 
 if __name__ == "__main__":

@@ -1,10 +1,14 @@
 // Looks at and drives the running client from outside, as a user would:
 //   window_probe wait CAPTION SECONDS      waits for a visible top-level window with that
 //                                         caption; prints "zoomed=0|1 minimizebox=0|1"
-//   window_probe signin USER PASSWORD [remember]
+//   window_probe signin USER PASSWORD [number|auto|both]
 //                                         types into the login window's two fields once
-//                                         its sign-in button is enabled, ticks both check
-//                                         boxes when asked to remember, and clicks it
+//                                         its sign-in button is enabled, ticks "保存号码",
+//                                         "自动登陆" or both as asked, and clicks it
+//   window_probe dialog CAPTION SECONDS ok|yes|no
+//                                         waits for a message box with that caption,
+//                                         prints its text and presses the button
+//   window_probe button                   prints "enabled=0|1" for the sign-in button
 // Exit code 0 on success, 1 when the window or control did not turn up in time.
 #include <windows.h>
 
@@ -59,7 +63,12 @@ int Wait(const std::wstring& caption, DWORD seconds) {
   return 0;
 }
 
-int SignIn(const std::wstring& user, const std::wstring& password, bool remember) {
+HWND SignInButton(HWND login) {
+  const std::vector<HWND> buttons = ChildrenOfClass(login, L"Button");
+  return buttons.empty() ? nullptr : buttons.back();  // the lowest one
+}
+
+int SignIn(const std::wstring& user, const std::wstring& password, const std::wstring& tick) {
   HWND window = WaitForWindow(kLoginCaption, 20);
   if (!window) return 1;
   std::vector<HWND> buttons;
@@ -73,11 +82,47 @@ int SignIn(const std::wstring& user, const std::wstring& password, bool remember
   if (edits.size() < 2 || buttons.empty() || !IsWindowEnabled(buttons.back())) return 1;
   SendMessageW(edits[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(user.c_str()));
   SendMessageW(edits[1], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(password.c_str()));
-  if (remember) {
-    for (size_t i = 0; i + 1 < buttons.size(); ++i)  // "保存号码" and "自动登陆"
-      if (SendMessageW(buttons[i], BM_GETCHECK, 0, 0) != BST_CHECKED) SendMessageW(buttons[i], BM_CLICK, 0, 0);
-  }
+  if (buttons.size() != 3) return 1;
+  // buttons[0] is "保存号码", buttons[1] "自动登陆" (they sit side by side; left first).
+  HWND number = buttons[0], automatic = buttons[1];
+  RECT a, b;
+  GetWindowRect(number, &a);
+  GetWindowRect(automatic, &b);
+  if (a.left > b.left) std::swap(number, automatic);
+  auto setTick = [](HWND box, bool ticked) {
+    if ((SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED) != ticked) SendMessageW(box, BM_CLICK, 0, 0);
+  };
+  setTick(number, tick == L"number" || tick == L"both");
+  setTick(automatic, tick == L"auto" || tick == L"both");
   PostMessageW(buttons.back(), BM_CLICK, 0, 0);
+  return 0;
+}
+
+// Message boxes are dialogs of the system class "#32770"; their text is the
+// static control with the id 0xFFFF.
+int Dialog(const std::wstring& caption, DWORD seconds, const std::wstring& button) {
+  HWND box = nullptr;
+  const ULONGLONG deadline = GetTickCount64() + seconds * 1000ull;
+  while (!(box = FindWindowW(L"#32770", caption.c_str())) && GetTickCount64() < deadline) Sleep(100);
+  if (!box) return 1;
+  wchar_t text[1024] = L"";
+  GetDlgItemTextW(box, 0xFFFF, text, 1024);
+  std::wstring escaped;
+  for (const wchar_t* c = text; *c; ++c) escaped += *c == L'\n' ? std::wstring(L"\\n") : std::wstring(1, *c);
+  const std::string utf8(WideCharToMultiByte(CP_UTF8, 0, escaped.c_str(), -1, nullptr, 0, nullptr, nullptr), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, escaped.c_str(), -1, const_cast<char*>(utf8.data()), static_cast<int>(utf8.size()), nullptr, nullptr);
+  std::printf("%s\n", utf8.c_str());
+  std::fflush(stdout);
+  const int id = button == L"yes" ? IDYES : button == L"no" ? IDNO : IDOK;
+  PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
+  return 0;
+}
+
+int ButtonState() {
+  HWND window = WaitForWindow(kLoginCaption, 5);
+  HWND button = window ? SignInButton(window) : nullptr;
+  if (!button) return 1;
+  std::printf("enabled=%d\n", IsWindowEnabled(button) ? 1 : 0);
   return 0;
 }
 
@@ -86,8 +131,10 @@ int SignIn(const std::wstring& user, const std::wstring& password, bool remember
 int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argc > 1 ? argv[1] : L"";
   if (command == L"wait" && argc == 4) return Wait(argv[2], static_cast<DWORD>(_wtoi(argv[3])));
-  if (command == L"signin" && (argc == 4 || argc == 5))
-    return SignIn(argv[2], argv[3], argc == 5 && std::wstring(argv[4]) == L"remember");
-  std::fputs("usage: window_probe wait CAPTION SECONDS | signin USER PASSWORD [remember]\n", stderr);
+  if (command == L"signin" && (argc == 4 || argc == 5)) return SignIn(argv[2], argv[3], argc == 5 ? argv[4] : L"");
+  if (command == L"dialog" && argc == 5) return Dialog(argv[2], static_cast<DWORD>(_wtoi(argv[3])), argv[4]);
+  if (command == L"button" && argc == 2) return ButtonState();
+  std::fputs("usage: window_probe wait CAPTION SECONDS | signin USER PASSWORD [number|auto|both] |"
+             " dialog CAPTION SECONDS ok|yes|no | button\n", stderr);
   return 2;
 }
