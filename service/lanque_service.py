@@ -217,6 +217,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
         values = parse_query_bytes(query)
         status, content_type, body, note = self.route(path, values)
         payload = body.encode("utf-8")
+        # Logged before the reply goes out, so whoever reads the reply finds its line.
+        self.log_request_line(status, note)
         self.send_response(status)
         self.send_header("Content-Type", content_type + "; charset=utf-8")
         self.send_header("Content-Length", str(len(payload)))
@@ -224,7 +226,6 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.end_headers()
         if self.command != "HEAD":
             self.wfile.write(payload)
-        self.log_request_line(status, note)
 
     do_POST = do_GET
     do_HEAD = do_GET

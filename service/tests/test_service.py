@@ -197,7 +197,7 @@ class CommandLineTest(unittest.TestCase):
                 self.assertTrue(reply.read().decode().startswith("2.5|"))
         finally:
             process.terminate()
-            process.wait(timeout=5)
+            process.communicate(timeout=5)
 
 
 if __name__ == "__main__":
