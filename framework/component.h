@@ -34,6 +34,9 @@ class TComponent {
 
   bool IsLoading() const { return FLoading; }
   bool IsDestroying() const { return FDestroying; }
+  // Marks the component as going away before its destructor chain reaches
+  // this base, so that others stop talking to it at once.
+  void Destroying() { FDestroying = true; }
 
   // A stored layout has been applied: components finish their set-up here.
   virtual void Loaded() { FLoading = false; }

@@ -1,10 +1,5 @@
 #include "framework/graphics.h"
 
-COLORREF ColorToRGB(TColor Color) {
-  if (Color & clSystemColor) return GetSysColor(Color & 0xFF);
-  return static_cast<COLORREF>(Color);
-}
-
 void TFont::SetName(std::wstring Value) {
   if (Value == FName) return;
   FName = std::move(Value);

@@ -7,20 +7,17 @@
 #include <string>
 
 #include "framework/win_handles.h"
+#include "skin/paint/colors.h"
 
-// 0x00BBGGRR; with the top bit set, a reference to system colour (value & 0xFF).
-using TColor = std::int32_t;
-constexpr TColor clSystemColor = static_cast<TColor>(0x80000000u);
+// TColor is the skin painters' colour (0x00BBGGRR; with the top bit set, a
+// reference to system colour value & 0xFF), so controls and skins share one.
+constexpr TColor clSystemColor = 0x80000000u;
 constexpr TColor clBtnFace = clSystemColor | COLOR_BTNFACE;
 constexpr TColor clWindow = clSystemColor | COLOR_WINDOW;
 constexpr TColor clWindowText = clSystemColor | COLOR_WINDOWTEXT;
 constexpr TColor clBlack = 0x000000;
 constexpr TColor clRed = 0x0000FF;
 constexpr TColor clWhite = 0xFFFFFF;
-constexpr TColor clNone = 0x1FFFFFFF;
-
-// System colour references become their current RGB value.
-COLORREF ColorToRGB(TColor Color);
 
 enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 

@@ -1,0 +1,202 @@
+#include "skin/data/win/skin_manager.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "skin/data/win/tests/skinned_test_controls.h"
+#include "skins/internal_skin.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kInternalName[] = "Lanque";
+
+// Committed private and mapped memory of the process: heap blocks and the
+// pixels of every DIB section.
+long long CommittedBytes() {
+  long long total = 0;
+  MEMORY_BASIC_INFORMATION info;
+  for (const char* at = nullptr; VirtualQuery(at, &info, sizeof info) == sizeof info;
+       at = static_cast<const char*>(info.BaseAddress) + info.RegionSize)
+    if (info.State == MEM_COMMIT && (info.Type == MEM_PRIVATE || info.Type == MEM_MAPPED))
+      total += static_cast<long long>(info.RegionSize);
+  return total;
+}
+
+class SkinManagerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Application = &App;
+    Dir = fs::temp_directory_path() / "lanque_skin_manager_test";
+    fs::remove_all(Dir);
+    fs::create_directories(Dir);
+    Form = App.CreateForm<TForm>();
+  }
+  void TearDown() override {
+    delete Form;
+    Application = nullptr;
+    fs::remove_all(Dir);
+  }
+  // A manager as a stored layout makes it: internal skin, directory, name.
+  TsSkinManager* MakeManager(const std::string& name) {
+    auto* manager = new TsSkinManager(Form);
+    manager->ShowMessage = [this](const std::string& text, const std::string&, unsigned) { Messages.push_back(text); };
+    manager->BeginLoading();
+    const auto package = InternalSkinPackage();
+    manager->InternalSkins.Add({kInternalName, {package.begin(), package.end()}});
+    manager->SetSkinDirectory(Dir.string());
+    manager->SetSkinName(name);
+    manager->Loaded();
+    return manager;
+  }
+  TApplication App;
+  fs::path Dir;
+  TForm* Form = nullptr;
+  std::vector<std::string> Messages;
+};
+
+TEST_F(SkinManagerTest, ConstructionGivesThePublishedDefaults) {
+  TsSkinManager first(nullptr);
+  TsSkinManager second(nullptr);
+  EXPECT_TRUE(first.GetIsDefault());
+  EXPECT_FALSE(second.GetIsDefault());
+  EXPECT_EQ(DefaultManager(), &first);
+  EXPECT_TRUE(first.GetActive());
+  EXPECT_EQ(first.GetSkinDirectory(), "c:\\Skins");
+  EXPECT_EQ(first.GetSkinInfo(), "N/A");
+  EXPECT_EQ(TsSkinManager::GetVersion(), "9.02");
+  EXPECT_EQ(first.MenuSupport.IcoLineSkin, "ICOLINE");
+  EXPECT_EQ(first.AnimEffects.SkinChanging.Time, 100);
+  EXPECT_EQ(first.AnimEffects.Minimizing.Time, 120);
+  EXPECT_EQ(first.SkinningRules, srStdForms | srStdDialogs | srThirdParty);
+  EXPECT_EQ(first.ThirdParty[tpButton], "TButton");
+  EXPECT_EQ(first.ThirdParty[tpEdit], " ");
+  EXPECT_TRUE(first.IsThirdName(tpButton, L"TButton"));
+  EXPECT_FALSE(first.IsThirdName(tpEdit, L"TButton"));
+  EXPECT_EQ(first.GetScrollSize(), GetSystemMetrics(SM_CXVSCROLL));
+  first.ScrollsOptions.ScrollSize = 1000;
+  EXPECT_EQ(first.GetScrollSize(), 1000);
+  EXPECT_EQ(first.GetComboBtnSize(), GetSystemMetrics(SM_CXVSCROLL));
+}
+
+TEST_F(SkinManagerTest, StartUpLoadsTheInternalSkinAndAnnouncesIt) {
+  auto* panel = new TSkinnedPanel(Form, 51);
+  panel->SetParent(Form);
+  panel->SkinData.Loaded();  // no manager yet: the control is told it has no skin
+  Form->GetHandle();
+  panel->Commands.clear();
+  TsSkinManager* manager = MakeManager(kInternalName);
+  EXPECT_EQ(manager->GetSkinInfo(), "8.50");
+  EXPECT_EQ(manager->GetSkinName(), kInternalName);
+  EXPECT_EQ(panel->Count(acmNewSkin), 1);
+  EXPECT_GE(panel->SkinData.SkinIndex, 0);
+  EXPECT_EQ(panel->SkinData.GetSkinSection(), "PANEL");
+  EXPECT_TRUE(Messages.empty());
+
+  delete manager;  // removing the skin reaches the controls
+  EXPECT_EQ(panel->Count(acmRemoveSkin), 1);
+  EXPECT_FALSE(panel->SkinData.Skinned());
+}
+
+TEST_F(SkinManagerTest, SkinNamesDropTheSuffixAndFallBackToTheFirstInternalSkin) {
+  TsSkinManager* manager = MakeManager("Lanque.AsZ");
+  EXPECT_EQ(manager->GetSkinName(), kInternalName);
+  EXPECT_EQ(manager->GetSkinInfo(), "8.50");
+  manager->SetSkinName("Nowhere");
+  EXPECT_EQ(manager->GetSkinName(), kInternalName);
+  EXPECT_TRUE(manager->GetActive());
+  EXPECT_TRUE(manager->Model.Loaded());
+}
+
+TEST_F(SkinManagerTest, AnExternalSkinOfTheSameNameWins) {
+  WriteTestSkin(Dir / kInternalName, "[ONLYEXTERNAL]\nCOLOR=1\n");
+  TsSkinManager* manager = MakeManager(kInternalName);
+  EXPECT_GE(manager->Model.GetSkinIndex("ONLYEXTERNAL"), 0);
+  EXPECT_EQ(manager->GetSkinInfo(), "8.10");
+  std::vector<std::string> names;
+  EXPECT_EQ(manager->GetSkinNames(names), kInternalName);
+  EXPECT_EQ(names, (std::vector<std::string>{kInternalName, kInternalName}));
+  EXPECT_EQ(manager->GetExternalSkinNames(names), kInternalName);
+  EXPECT_EQ(names.size(), 1u);
+}
+
+TEST_F(SkinManagerTest, WithoutAnySkinTheManagerTurnsInactive) {
+  auto* manager = new TsSkinManager(Form);
+  manager->SetSkinDirectory(Dir.string());
+  int deactivations = 0;
+  manager->SetSkinName("Nowhere");
+  EXPECT_FALSE(manager->GetActive());
+  EXPECT_EQ(manager->GetSkinInfo(), "N/A");
+  manager->OnDeactivate = [&](TComponent*) { ++deactivations; };
+  manager->SetActive(false);
+  EXPECT_EQ(deactivations, 0);  // already inactive
+}
+
+TEST_F(SkinManagerTest, BrightnessIsClampedAndReloadsTheSkin) {
+  TsSkinManager* manager = MakeManager(kInternalName);
+  const TColor before = manager->Model.GetGlobalColor();
+  int changes = 0;
+  manager->OnAfterChange = [&](TComponent*) { ++changes; };
+  manager->SetBrightness(150);
+  EXPECT_EQ(manager->GetBrightness(), 100);
+  EXPECT_EQ(changes, 1);
+  EXPECT_NE(manager->Model.GetGlobalColor(), before);
+  manager->SetBrightness(100);
+  EXPECT_EQ(changes, 1);  // unchanged: no reload
+  manager->SetBrightness(-300);
+  EXPECT_EQ(manager->GetBrightness(), -100);
+}
+
+TEST_F(SkinManagerTest, PackagesWithoutOptionsAreReportedAndOldSkinsLoadQuietly) {
+  WriteTestSkin(Dir / "Old");
+  std::ofstream(Dir / "Old" / "Options.dat", std::ios::app) << "";
+  TsSkinManager* manager = MakeManager(kInternalName);
+  manager->SetSkinName("Old");
+  EXPECT_EQ(manager->GetSkinName(), "Old");
+  EXPECT_TRUE(Messages.empty());  // the old-version note needs "/actest"
+}
+
+TEST_F(SkinManagerTest, ExtractsAnInternalSkinAsAPackedFile) {
+  TsSkinManager* manager = MakeManager(kInternalName);
+  EXPECT_TRUE(manager->ExtractInternalSkin(kInternalName, Dir.string()));
+  EXPECT_TRUE(fs::exists(Dir / "Lanque extracted.asz"));
+  EXPECT_FALSE(manager->ExtractByIndex(5, Dir.string()));
+  manager->SetSkinName("Lanque extracted.asz");
+  EXPECT_EQ(manager->GetSkinName(), "Lanque extracted");
+  EXPECT_TRUE(manager->IsPackedSkin());
+  EXPECT_EQ(manager->GetSkinInfo(), "8.50");
+}
+
+TEST_F(SkinManagerTest, SwitchingSkinsAThousandTimesLeaksNothing) {
+  WriteTestSkin(Dir / "Test");
+  auto* panel = new TSkinnedPanel(Form, 51);
+  panel->SetParent(Form);
+  panel->SkinData.Loaded();
+  Form->Show();
+  TsSkinManager* manager = MakeManager(kInternalName);
+  auto switchTwice = [&] {
+    manager->SetSkinName("Test");
+    SendAMessage(panel, acmPrepareCache);
+    manager->SetSkinName(kInternalName);
+    SendAMessage(panel, acmPrepareCache);
+  };
+  for (int i = 0; i < 20; ++i) switchTwice();  // warm up allocators and caches
+  HANDLE process = GetCurrentProcess();
+  const DWORD gdi = GetGuiResources(process, GR_GDIOBJECTS);
+  const DWORD user = GetGuiResources(process, GR_USEROBJECTS);
+  const long long before = CommittedBytes();
+  for (int i = 0; i < 500; ++i) switchTwice();
+  const long long after = CommittedBytes();
+  // Wine counts no objects (both read 0 there); Windows does.
+  EXPECT_EQ(GetGuiResources(process, GR_GDIOBJECTS), gdi);
+  EXPECT_EQ(GetGuiResources(process, GR_USEROBJECTS), user);
+  // Every skin picture is a DIB section whose pixels are private memory: one
+  // leaked load per switch would far exceed this bound.
+  ASSERT_GT(before, 0);
+  EXPECT_LT(after - before, 2ll << 20);
+  EXPECT_EQ(panel->Count(acmNewSkin), 1 + 40 + 1000);
+}
+
+}  // namespace
