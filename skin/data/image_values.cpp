@@ -84,8 +84,14 @@ TImageValue ParseBorderColumns(std::string_view value) {
 }
 
 bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
+  if (part.empty()) return true;
+  // Only places where the first character matches in either case are compared whole.
+  const char first = part.front();
+  const char upper = first >= 'a' && first <= 'z' ? static_cast<char>(first - 'a' + 'A') : first;
+  const char lower = first >= 'A' && first <= 'Z' ? static_cast<char>(first - 'A' + 'a') : first;
   for (std::size_t i = 0; i + part.size() <= text.size(); ++i)
-    if (SameNameIgnoringCase(text.substr(i, part.size()), part)) return true;
+    if ((text[i] == upper || text[i] == lower) && SameNameIgnoringCase(text.substr(i, part.size()), part))
+      return true;
   return false;
 }
 

@@ -1,5 +1,6 @@
 #include "skin/data/ini_text.h"
 
+#include <algorithm>
 #include <charconv>
 
 
@@ -23,10 +24,30 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-std::size_t TNoCaseHash::operator()(std::string_view s) const noexcept {
-  std::size_t h = 14695981039346656037ull;  // FNV-1a
-  for (char c : s) h = (h ^ static_cast<unsigned char>(Upper(c))) * 1099511628211ull;
+std::uint32_t NoCaseHash(std::string_view name) {
+  std::uint32_t h = 2166136261u;  // FNV-1a
+  for (char c : name) h = (h ^ static_cast<unsigned char>(Upper(c))) * 16777619u;
   return h;
+}
+
+void TNoCasePositions::Add(std::string_view name, std::size_t position) {
+  if ((count_ + 1) * 2 > slots_.size()) {
+    std::vector<TSlot> old(std::max<std::size_t>(16, slots_.size() * 2));
+    old.swap(slots_);
+    const std::size_t mask = slots_.size() - 1;
+    for (const TSlot& slot : old) {
+      if (slot.Position == 0) continue;
+      std::size_t i = slot.Hash & mask;
+      while (slots_[i].Position != 0) i = (i + 1) & mask;
+      slots_[i] = slot;
+    }
+  }
+  const std::uint32_t hash = NoCaseHash(name);
+  const std::size_t mask = slots_.size() - 1;
+  std::size_t i = hash & mask;
+  while (slots_[i].Position != 0) i = (i + 1) & mask;
+  slots_[i] = {hash, static_cast<std::uint32_t>(position + 1)};
+  ++count_;
 }
 
 std::optional<std::int32_t> ParseInt32(std::string_view text) {
@@ -38,8 +59,8 @@ std::optional<std::int32_t> ParseInt32(std::string_view text) {
 }
 
 const std::string* TIniText::TSection::Find(std::string_view key) const {
-  const auto it = index_.find(key);
-  return it == index_.end() ? nullptr : &Keys[it->second].Value;
+  const std::size_t at = index_.Find(key, [this](std::size_t i) -> std::string_view { return Keys[i].Name; });
+  return at == TNoCasePositions::npos ? nullptr : &Keys[at].Value;
 }
 
 TIniText::TIniText(std::string_view text) {
@@ -54,23 +75,31 @@ TIniText::TIniText(std::string_view text) {
       const std::size_t close = line.find(']');
       if (close == std::string_view::npos) continue;
       const std::string_view name = Trim(line.substr(1, close - 1));
-      const auto [it, added] = index_.try_emplace(std::string(name), sections_.size());
-      if (added) sections_.push_back({std::string(name), {}, {}});
-      current = &sections_[it->second];
+      std::size_t at = index_.Find(name, [this](std::size_t i) -> std::string_view { return sections_[i].Name; });
+      if (at == TNoCasePositions::npos) {
+        at = sections_.size();
+        sections_.push_back({std::string(name), {}, {}});
+        index_.Add(name, at);
+      }
+      current = &sections_[at];
       continue;
     }
     const std::size_t equals = line.find('=');
     if (current == nullptr || equals == std::string_view::npos) continue;
     const std::string_view key = Trim(line.substr(0, equals));
     if (key.empty()) continue;
-    if (current->index_.try_emplace(std::string(key), current->Keys.size()).second)
-      current->Keys.push_back({std::string(key), std::string(Trim(line.substr(equals + 1)))});
+    const std::vector<TKey>& keys = current->Keys;
+    if (current->index_.Find(key, [&keys](std::size_t i) -> std::string_view { return keys[i].Name; }) !=
+        TNoCasePositions::npos)
+      continue;
+    current->index_.Add(key, keys.size());
+    current->Keys.push_back({std::string(key), std::string(Trim(line.substr(equals + 1)))});
   }
 }
 
 const TIniText::TSection* TIniText::FindSection(std::string_view name) const {
-  const auto it = index_.find(name);
-  return it == index_.end() ? nullptr : &sections_[it->second];
+  const std::size_t at = index_.Find(name, [this](std::size_t i) -> std::string_view { return sections_[i].Name; });
+  return at == TNoCasePositions::npos ? nullptr : &sections_[at];
 }
 
 const std::string* TIniText::Find(std::string_view section, std::string_view key) const {

@@ -8,20 +8,40 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 // Names compared and hashed without regard to ASCII letter case.
 bool SameNameIgnoringCase(std::string_view a, std::string_view b);
-struct TNoCaseHash {
-  using is_transparent = void;
-  std::size_t operator()(std::string_view s) const noexcept;
+std::uint32_t NoCaseHash(std::string_view name);
+
+// Where each name of a list stands, found without regard to letter case: an
+// open-addressing table of hashes and positions, with no allocation per name.
+class TNoCasePositions {
+ public:
+  static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+
+  // The position whose name (nameAt(position)) equals name ignoring case, or npos.
+  template <class NameAt>
+  std::size_t Find(std::string_view name, const NameAt& nameAt) const {
+    if (slots_.empty()) return npos;
+    const std::uint32_t hash = NoCaseHash(name);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask; slots_[i].Position != 0; i = (i + 1) & mask)
+      if (slots_[i].Hash == hash && SameNameIgnoringCase(nameAt(slots_[i].Position - 1), name))
+        return slots_[i].Position - 1;
+    return npos;
+  }
+  // Records a name not yet in the table at position.
+  void Add(std::string_view name, std::size_t position);
+
+ private:
+  struct TSlot {
+    std::uint32_t Hash = 0;
+    std::uint32_t Position = 0;  // position + 1; 0 marks a free slot
+  };
+  std::vector<TSlot> slots_;
+  std::size_t count_ = 0;
 };
-struct TNoCaseEqual {
-  using is_transparent = void;
-  bool operator()(std::string_view a, std::string_view b) const noexcept { return SameNameIgnoringCase(a, b); }
-};
-using TNoCaseIndex = std::unordered_map<std::string, std::size_t, TNoCaseHash, TNoCaseEqual>;
 
 class TIniText {
  public:
@@ -34,7 +54,7 @@ class TIniText {
     std::vector<TKey> Keys;
     const std::string* Find(std::string_view key) const;
 
-    TNoCaseIndex index_;  // key -> position
+    TNoCasePositions index_;  // of Keys
   };
 
   TIniText() = default;
@@ -52,7 +72,7 @@ class TIniText {
 
  private:
   std::vector<TSection> sections_;
-  TNoCaseIndex index_;  // section name -> position
+  TNoCasePositions index_;  // of sections_
 };
 
 // A whole signed 32-bit decimal number (optional sign), or none.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "skin/data/gradient_data.h"
 #include "skin/data/image_values.h"
 #include "skin/data/ini_text.h"
@@ -17,6 +19,30 @@ TEST(IniText, LooksUpIgnoringCaseAndKeepsTextOrder) {
   EXPECT_EQ(ini.ReadString("gamma", "k", "?"), "?");
   EXPECT_EQ(ini.ReadInteger("beta", "m", -1), 2);
   EXPECT_EQ(ini.ReadInteger("beta", "a", -1), -1);
+}
+
+TEST(IniText, ManySectionsAndKeysStayFoundIgnoringCaseInTextOrder) {
+  std::string text;
+  for (int s = 0; s < 40; ++s) {
+    text += "[Section" + std::to_string(s) + "]\n";
+    for (int k = 0; k < 60; ++k) text += "Key" + std::to_string(k) + "=" + std::to_string(s * 100 + k) + "\n";
+    text += "KEY7=repeated\n";
+  }
+  text += "[SECTION3]\nextra=1\n";
+  const TIniText ini(text);
+  ASSERT_EQ(ini.Sections().size(), 40u);
+  for (int s = 0; s < 40; ++s) {
+    const TIniText::TSection& section = ini.Sections()[static_cast<std::size_t>(s)];
+    ASSERT_EQ(section.Keys.size(), s == 3 ? 61u : 60u);
+    for (int k = 0; k < 60; ++k) {
+      EXPECT_EQ(section.Keys[static_cast<std::size_t>(k)].Name, "Key" + std::to_string(k));
+      EXPECT_EQ(ini.ReadInteger("sECTION" + std::to_string(s), "kEY" + std::to_string(k), -1), s * 100 + k);
+    }
+  }
+  EXPECT_EQ(ini.ReadString("section3", "EXTRA", "?"), "1");
+  EXPECT_EQ(ini.ReadString("section4", "EXTRA", "?"), "?");
+  EXPECT_EQ(ini.ReadString("section4", "Key60", "?"), "?");
+  EXPECT_EQ(ini.FindSection("Section40"), nullptr);
 }
 
 TEST(IniText, IntegersAreSigned32BitDecimal) {
@@ -84,4 +110,9 @@ TEST(ImageValues, GlyphTextureFileAndMasterForms) {
   EXPECT_EQ(ParseImageValue("12").Form, TImageForm::None);
   EXPECT_EQ(ParseImageValue("Pic.bmp").Form, TImageForm::PlainFile);
   EXPECT_TRUE(IsPatternValue("x.JpEg"));
+  EXPECT_TRUE(IsPatternValue("a.b.jpg"));
+  EXPECT_FALSE(IsPatternValue("x.jp"));
+  EXPECT_FALSE(IsPatternValue("xjpeg"));
+  EXPECT_TRUE(ContainsIgnoringCase("name.Bmp", ".bMP"));
+  EXPECT_TRUE(ContainsIgnoringCase("abc", ""));
 }
