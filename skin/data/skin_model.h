@@ -29,6 +29,8 @@ using TsGeneralDataArray = std::vector<TsGeneralData>;
 using TsMaskArray = std::vector<TsMaskData>;
 using TsPatternArray = std::vector<TsPatternData>;
 
+class TSectionValues;
+
 class TsSkinModel {
  public:
   TsSkinModel();
@@ -101,7 +103,7 @@ class TsSkinModel {
   // Sections (skin_model_sections.cpp).
   void ReadSkinData();
   void ReadOuterEffects();
-  TsGeneralData ReadSection(const std::string& name) const;
+  TsGeneralData ReadSection(const TSectionValues& values, std::size_t section) const;
   void FillPalette();
   void AddTransparentSection();
 

@@ -1,6 +1,8 @@
 // Sections, skin-wide values, outer effects, palette and the image indexes
 // of the sections.
 #include <algorithm>
+#include <array>
+#include <string_view>
 
 #include "skin/data/gradient_data.h"
 #include "skin/data/image_values.h"
@@ -18,36 +20,45 @@ constexpr int COLOR_WINDOW = 5, COLOR_WINDOWTEXT = 8, COLOR_HIGHLIGHT = 13, COLO
               COLOR_BTNFACE = 15;
 constexpr TColor kSystemColorFlag = 0x80000000;
 
-// The keys of the normal and the hot state record.
-struct TStateKeys {
-  const char* Color;
-  const char* FontColor[5];
-  const char* GradientPercent;
-  const char* GradientData;
-  const char* ImagePercent;
-  const char* GlowColor;
-  const char* GlowSize;
-  const char* Transparency;
+// The keys a section record reads, addressed by their position in the key
+// set: the section's own keys, then the keys of the normal and of the hot
+// state record.
+enum TStateKey : std::size_t {
+  kColor, kFontColor, kTcLeft, kTcTop, kTcRight, kTcBottom, kGradientPercent, kGradientData, kImagePercent,
+  kGlowColor, kGlowSize, kTransparency
 };
-constexpr TStateKeys kStateKeys[2] = {
-    {"COLOR", {"FONTCOLOR", "TCLEFT", "TCTOP", "TCRIGHT", "TCBOTTOM"}, "GRADIENTPERCENT", "GRADIENTDATA",
-     "IMAGEPERCENT", "GCOL", "GSIZE", "TRANSPARENCY"},
-    {"HOTCOLOR", {"HOTFONTCOLOR", "HOTTCLEFT", "HOTTCTOP", "HOTTCRIGHT", "HOTTCBOTTOM"}, "HOTGRADIENTPERCENT",
-     "HOTGRADIENTDATA", "HOTIMAGEPERCENT", "HGCOL", "HGSIZE", "HOTTRANSPARENCY"},
+constexpr std::size_t kStateKeyCount = kTransparency + 1;
+enum TSectionKey : std::size_t {
+  kParentClass, kReservedBoolean, kGiveOwnFont, kGlow, kGlowMargin, kStates, kOuterMode, kOutOpacity,
+  kOutOffsL, kOutOffsT, kOutOffsR, kOutOffsB, kNormalKeys
 };
+constexpr std::size_t kSectionKeyCount = kNormalKeys + 2 * kStateKeyCount;
+constexpr std::array<std::string_view, kSectionKeyCount> kSectionKeyNames = {
+    "PARENTCLASS", "RESERVEDBOOLEAN", "GIVEOWNFONT", "GLOW", "GLOWMARGIN", "STATES", "OUTERMODE", "OUTOPACITY",
+    "OUTOFFSL", "OUTOFFST", "OUTOFFSR", "OUTOFFSB",
+    "COLOR", "FONTCOLOR", "TCLEFT", "TCTOP", "TCRIGHT", "TCBOTTOM", "GRADIENTPERCENT", "GRADIENTDATA",
+    "IMAGEPERCENT", "GCOL", "GSIZE", "TRANSPARENCY",
+    "HOTCOLOR", "HOTFONTCOLOR", "HOTTCLEFT", "HOTTCTOP", "HOTTCRIGHT", "HOTTCBOTTOM", "HOTGRADIENTPERCENT",
+    "HOTGRADIENTDATA", "HOTIMAGEPERCENT", "HGCOL", "HGSIZE", "HOTTRANSPARENCY"};
+
+const TSectionKeySet& SectionKeys() {
+  static const TSectionKeySet keys(kSectionKeyNames);
+  return keys;
+}
 
 TsGenState ReadState(const TSectionReader& r, bool hot) {
-  const TStateKeys& k = kStateKeys[hot ? 1 : 0];
+  const std::size_t normal = kNormalKeys;
+  const std::size_t base = hot ? normal + kStateKeyCount : normal;
   TsGenState st;
-  st.Color = static_cast<TColor>(r.ReadInt(k.Color, 0xFFFFFF));
-  st.FontColor[0] = static_cast<TColor>(r.ReadInt(k.FontColor[0], 0));
-  for (int i = 1; i < 5; ++i) st.FontColor[i] = static_cast<TColor>(r.ReadInt(k.FontColor[i], -1));
-  st.GradientPercent = r.ReadInt(k.GradientPercent, 0, 100);
-  st.GradientData = r.ReadText(k.GradientData, " ");
-  st.ImagePercent = r.ReadInt(k.ImagePercent, 0, 100);
-  st.GlowColor = static_cast<TColor>(r.ReadInt(k.GlowColor, 0xFFFFFF));
-  st.GlowSize = r.ReadInt(k.GlowSize, 0, 255);
-  st.Transparency = r.ReadInt(k.Transparency, 0, 100);
+  st.Color = static_cast<TColor>(r.ReadInt(base + kColor, 0xFFFFFF));
+  st.FontColor[0] = static_cast<TColor>(r.ReadInt(base + kFontColor, 0));
+  for (std::size_t i = 1; i < 5; ++i) st.FontColor[i] = static_cast<TColor>(r.ReadInt(base + kFontColor + i, -1));
+  st.GradientPercent = r.ReadInt(base + kGradientPercent, 0, 100);
+  st.GradientData = r.ReadText(base + kGradientData, " ");
+  st.ImagePercent = r.ReadInt(base + kImagePercent, 0, 100);
+  st.GlowColor = static_cast<TColor>(r.ReadInt(base + kGlowColor, 0xFFFFFF));
+  st.GlowSize = r.ReadInt(base + kGlowSize, 0, 255);
+  st.Transparency = r.ReadInt(base + kTransparency, 0, 100);
   return st;
 }
 
@@ -143,20 +154,20 @@ void TsSkinModel::ReadOuterEffects() {
   }
 }
 
-TsGeneralData TsSkinModel::ReadSection(const std::string& name) const {
-  const TSectionReader r(source_->Options(), name);
+TsGeneralData TsSkinModel::ReadSection(const TSectionValues& values, std::size_t section) const {
+  const TSectionReader r(values, section);
   TsGeneralData s;
-  s.SectionName = name;
-  s.ParentClass = r.ReadText("PARENTCLASS", "");
-  s.ReservedBoolean = r.ReadBool("RESERVEDBOOLEAN", false);
-  s.GiveOwnFont = r.ReadBool("GIVEOWNFONT", false);
-  s.Glow = r.ReadInt("GLOW", 0, 255);
-  s.GlowMargin = r.ReadInt("GLOWMARGIN", 0, 255);
-  s.States = r.ReadInt("STATES", 3, 255);
-  s.OuterMode = r.ReadInt("OUTERMODE", 2);
-  s.OuterOpacity = r.ReadInt("OUTOPACITY", 200, 255);
-  s.OuterOffset = {r.ReadInt("OUTOFFSL", 0, 255), r.ReadInt("OUTOFFST", 0, 255),
-                   r.ReadInt("OUTOFFSR", 0, 255), r.ReadInt("OUTOFFSB", 0, 255)};
+  s.SectionName = source_->Options().Sections()[section].Name;
+  s.ParentClass = r.ReadText(kParentClass, "");
+  s.ReservedBoolean = r.ReadBool(kReservedBoolean, false);
+  s.GiveOwnFont = r.ReadBool(kGiveOwnFont, false);
+  s.Glow = r.ReadInt(kGlow, 0, 255);
+  s.GlowMargin = r.ReadInt(kGlowMargin, 0, 255);
+  s.States = r.ReadInt(kStates, 3, 255);
+  s.OuterMode = r.ReadInt(kOuterMode, 2);
+  s.OuterOpacity = r.ReadInt(kOutOpacity, 200, 255);
+  s.OuterOffset = {r.ReadInt(kOutOffsL, 0, 255), r.ReadInt(kOutOffsT, 0, 255), r.ReadInt(kOutOffsR, 0, 255),
+                   r.ReadInt(kOutOffsB, 0, 255)};
   TsGenState& normal = s.Props[0];
   normal = ReadState(r, false);
   if (normal.GradientData.size() < 2)
@@ -180,7 +191,9 @@ void TsSkinModel::LoadAllGeneralData() {
   ReadSkinData();
   ReadOuterEffects();
   gd.clear();
-  for (const TIniText::TSection& section : source_->Options().Sections()) gd.push_back(ReadSection(section.Name));
+  const TSectionValues values(source_->Options(), SectionKeys());
+  gd.reserve(values.SectionCount() + 1);
+  for (std::size_t i = 0; i < values.SectionCount(); ++i) gd.push_back(ReadSection(values, i));
   loaded_ = true;
   MergeCommonSections(*this, common_);
   InitMaskIndexes();
