@@ -6,6 +6,10 @@
 //   lanque-skin info FILE|DIR
 //   lanque-skin decode IMAGEFILE OUT.png
 //   lanque-skin sheet FILE|DIR OUT.png
+//   lanque-skin render FILE|DIR SECTION STATE WIDTHxHEIGHT OUT.png [#RRGGBB]
+//     paints a section for a state at a size over a parent of the colour
+//     (the skin's main colour by default); SECTION "*" paints every section
+//     in every state on one sheet, each at the size.
 // Every failure ends with one line on stderr and a non-zero exit code.
 #include <cstdio>
 #include <exception>
@@ -21,12 +25,14 @@
 #include "skin/data/skin_source.h"
 #include "tools/lanque-skin/contact_sheet.h"
 #include "tools/lanque-skin/png_write.h"
+#include "tools/lanque-skin/render_section.h"
 
 namespace {
 
 constexpr char kUsage[] =
     "usage: lanque-skin pack DIR FILE | unpack FILE DIR | list FILE | info FILE|DIR |"
-    " decode IMAGEFILE OUT.png | sheet FILE|DIR OUT.png";
+    " decode IMAGEFILE OUT.png | sheet FILE|DIR OUT.png |"
+    " render FILE|DIR SECTION STATE WIDTHxHEIGHT OUT.png [#RRGGBB]";
 
 struct TUsageError : std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -90,6 +96,35 @@ int Sheet(const std::filesystem::path& path, const std::filesystem::path& out) {
   return 0;
 }
 
+// A whole decimal number, or a usage error.
+int NumberOf(const std::string& text, std::size_t maxDigits = 6) {
+  if (text.empty() || text.size() > maxDigits || text.find_first_not_of("0123456789") != std::string::npos)
+    throw TUsageError(kUsage);
+  return std::stoi(text);
+}
+
+// "#RRGGBB" as a colour value (0x00BBGGRR).
+TColor ColorOf(const std::string& text) {
+  if (text.size() != 7 || text[0] != '#' || text.find_first_not_of("0123456789abcdefABCDEF", 1) != std::string::npos)
+    throw TUsageError(kUsage);
+  return SwapRedBlue(static_cast<TColor>(std::stoul(text.substr(1), nullptr, 16)));
+}
+
+int Render(const std::vector<std::string>& args) {
+  const std::size_t x = args[4].find('x');
+  if (x == std::string::npos) throw TUsageError(kUsage);
+  const int width = NumberOf(args[4].substr(0, x)), height = NumberOf(args[4].substr(x + 1));
+  const int state = NumberOf(args[3], 3);
+  const std::unique_ptr<TsSkinSource> source = OpenSkin(PathFromSystemName(args[1]));
+  TsSkinModel model;
+  model.Load(*source);
+  const TColor parent = args.size() == 7 ? ColorOf(args[6]) : model.GetGlobalColor();
+  WritePng32(args[2] == "*" ? RenderSectionSheet(model, width, height, parent)
+                            : RenderSection(model, args[2], state, width, height, parent),
+             PathFromSystemName(args[5]));
+  return 0;
+}
+
 int Run(const std::vector<std::string>& args) {
   const auto path = [&](std::size_t i) { return PathFromSystemName(args[i]); };
   if (args.size() == 3 && args[0] == "pack") return Pack(path(1), path(2));
@@ -98,6 +133,7 @@ int Run(const std::vector<std::string>& args) {
   if (args.size() == 2 && args[0] == "info") return Info(path(1));
   if (args.size() == 3 && args[0] == "decode") return Decode(path(1), path(2));
   if (args.size() == 3 && args[0] == "sheet") return Sheet(path(1), path(2));
+  if ((args.size() == 6 || args.size() == 7) && args[0] == "render") return Render(args);
   throw TUsageError(kUsage);
 }
 

@@ -12,6 +12,7 @@
 #include "skin/data/packed_skin.h"
 #include "skin/data/skin_model.h"
 #include "skin/data/skin_source.h"
+#include "skin/paint/cache_info.h"
 
 // Pixels as the painters hold them: 0xAARRGGBB; opaque unless the key.
 inline TBitmap32 Picture(int w, int h, const std::function<TsColor(int, int)>& pixel) {
