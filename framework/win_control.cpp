@@ -116,6 +116,8 @@ void TWinControl::Dispatch(TMessage& Message) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: WMCtlColor(Message); break;
     case WM_NCDESTROY: WMNCDestroy(Message); break;
+    case WM_MOUSEMOVE:
+    case WM_MOUSELEAVE: TrackMouse(Message); break;
     case WM_WINDOWPOSCHANGED: {
       const auto* pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
       if (!(pos->flags & SWP_NOSIZE) || !(pos->flags & SWP_NOMOVE)) {
@@ -188,6 +190,18 @@ void TWinControl::WMCtlColor(TMessage& Message) {
   if (TWinControl* control = FromHandle(child)) {
     Message.Result = control->Perform(CN_BASE + Message.Msg, Message.WParam, Message.LParam);
     if (Message.Result) return;
+  }
+  DefaultHandler(Message);
+}
+
+void TWinControl::TrackMouse(TMessage& Message) {
+  if (Message.Msg == WM_MOUSEMOVE && !FMouseInside) {
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, FHandle, 0};
+    FMouseInside = TrackMouseEvent(&track) != FALSE;
+    if (FMouseInside) Perform(CM_MOUSEENTER);
+  } else if (Message.Msg == WM_MOUSELEAVE && FMouseInside) {
+    FMouseInside = false;
+    Perform(CM_MOUSELEAVE);
   }
   DefaultHandler(Message);
 }

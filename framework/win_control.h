@@ -65,6 +65,8 @@ class TWinControl : public TControl {
   virtual void WMCommand(TMessage& Message);
   virtual void WMCtlColor(TMessage& Message);
   virtual void WMNCDestroy(TMessage& Message);
+  // Turns the window's mouse moves and leaves into CM_MOUSEENTER / CM_MOUSELEAVE.
+  void TrackMouse(TMessage& Message);
 
   // Paints the background and the windowless children (double-buffered).
   virtual void PaintWindow(TCanvas& Canvas);
@@ -87,6 +89,7 @@ class TWinControl : public TControl {
   std::vector<TControl*> FControls;
   int FTabOrder = -1;
   bool FTabStop = false;
+  bool FMouseInside = false;  // between CM_MOUSEENTER and CM_MOUSELEAVE
   TOwnedBrush FBackgroundBrush;
   COLORREF FBackgroundBrushColor = 0;
 };

@@ -90,6 +90,24 @@ void RepaintIfMovedCommand(TsCommonData& data, int argument) {
       if (!window->GetControl(i)->IsDestroying()) SendAMessage(window->GetControl(i), acmRepaintIfMoved, 0, argument);
 }
 
+// Hover: the control under the mouse becomes the manager's active one and
+// repaints when an edit-like multi-state section shows it.
+void MouseHover(TsCommonData& data, bool entered) {
+  TsSkinManager* manager = data.GetSkinManager();
+  if (!data.Skinned() || !manager || manager->Options.NoMouseHover) return;
+  data.MouseAbove = entered && !IsForbidMouse(data.ControlKind);
+  TWinControl* window = OwnerWindow(data);
+  if (entered && window && window->HandleAllocated())
+    manager->SetActiveControl(window->GetHandle());
+  else if (!entered && window && window->HandleAllocated() && manager->GetActiveControl() == window->GetHandle())
+    manager->SetActiveControl(nullptr);
+  const TsGeneralData* section = data.Section();
+  if (IsEditCtrl(data.ControlKind) && section && section->States > 1) {
+    data.BackgroundChanged = true;
+    data.Invalidate();
+  }
+}
+
 }  // namespace
 
 bool CommonMessage(TMessage& Message, TsCommonData* Data) {
@@ -229,6 +247,8 @@ bool CommonWndProc(TMessage& Message, TsCommonData* Data) {
       if (IsEditCtrl(data.ControlKind) && section && section->States > 1) data.Invalidate();
       return false;
     }
+    case CM_MOUSEENTER:
+    case CM_MOUSELEAVE: MouseHover(data, Message.Msg == CM_MOUSEENTER); return false;
     case WM_ENABLE:
     case WM_CANCELMODE:
       data.MouseAbove = false;

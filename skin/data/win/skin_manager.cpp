@@ -8,7 +8,9 @@
 #include <random>
 #include <sstream>
 
+#include "skin/data/binding/change_image.h"
 #include "skin/data/binding/skin_color_changes.h"
+#include "skin/data/file_bytes.h"
 #include "skin/data/win/skin_messages.h"
 
 namespace {
@@ -352,6 +354,11 @@ bool TsSkinManager::ExtractInternalSkin(const std::string& NameOfSkin, const std
 bool TsSkinManager::ExtractByIndex(int Index, const std::string& DestDir) const {
   if (Index < 0 || Index >= InternalSkins.Count()) return false;
   return SaveStoredSkin(InternalSkins.GetItem(Index), DestDir);
+}
+
+bool TsSkinManager::ChangeImageInSkin(const std::string& Section, const std::string& Key,
+                                      const std::string& FileName) {
+  return FSkinLoaded && ::ChangeImageInSkin(Model, Section, Key, PathFromSystemName(FileName));
 }
 
 int TsSkinManager::GetScrollSize() const {

@@ -143,6 +143,9 @@ class TsSkinManager : public TComponent {
   bool ExtractInternalSkin(const std::string& NameOfSkin, const std::string& DestDir) const;
   bool ExtractByIndex(int Index, const std::string& DestDir) const;
 
+  // Replaces one image of the loaded skin by a picture file; true when something changed.
+  bool ChangeImageInSkin(const std::string& Section, const std::string& Key, const std::string& FileName);
+
   int GetScrollSize() const;
   int GetComboBtnSize() const;
 

@@ -204,4 +204,40 @@ TEST_F(CommonDataTest, QueriesAnswerIndexesMarksAndBounds) {
   EXPECT_FALSE(button->SkinData.SkinState & ssScrollOwner);
 }
 
+TEST_F(CommonDataTest, HoverMarksTheControlAndMakesItTheManagersActiveOne) {
+  auto* edit = Add(new TSkinnedEdit(Form, ckEdit), Form, "EDIT");
+  auto* bar = Add(new TSkinnedPanel(Form, 19), Form, "PANEL", {50, 0, 90, 20});  // the mouse does not make bars hot
+  Form->GetHandle();
+  SendMessageW(edit->GetHandle(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+  EXPECT_TRUE(edit->SkinData.MouseAbove);
+  EXPECT_TRUE(edit->SkinData.ControlIsActive());
+  EXPECT_EQ(Manager->GetActiveControl(), edit->GetHandle());
+  EXPECT_EQ(edit->Count(acmEnterHot), 1);
+
+  SendMessageW(bar->GetHandle(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+  EXPECT_FALSE(bar->SkinData.MouseAbove);
+  EXPECT_EQ(edit->Count(acmLeaveHot), 1);  // the previous active control is told
+
+  SendMessageW(bar->GetHandle(), WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(Manager->GetActiveControl(), nullptr);
+  SendMessageW(edit->GetHandle(), WM_MOUSELEAVE, 0, 0);
+  EXPECT_FALSE(edit->SkinData.MouseAbove);
+}
+
+TEST_F(CommonDataTest, MovesAndSizesOfTransparentControlsMarkTheirBackground) {
+  auto* panel = Add(new TSkinnedPanel(Form, 51), Form, "PANEL", {0, 0, 200, 100});
+  auto* glass = Add(new TSkinnedPanel(Form, 300), panel, "GLASS", {10, 10, 50, 30});
+  auto* button = Add(new TSkinnedPanel(Form, 300), panel, "BUTTON", {60, 10, 100, 30});
+  Form->GetHandle();
+  SendAMessage(glass, acmPrepareCache);
+  SendAMessage(button, acmPrepareCache);
+  glass->SetBounds(20, 10, 40, 20);
+  button->SetBounds(70, 10, 40, 20);
+  EXPECT_TRUE(glass->SkinData.BackgroundChanged);   // it shows its parent: a move changes it
+  EXPECT_FALSE(button->SkinData.BackgroundChanged);  // opaque: its picture stays
+  EXPECT_GE(glass->Count(acmRepaintIfMoved), 1);
+  button->SetBounds(70, 10, 50, 20);
+  EXPECT_TRUE(button->SkinData.BackgroundChanged);  // a new size always does
+}
+
 }  // namespace

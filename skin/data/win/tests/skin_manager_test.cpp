@@ -169,6 +169,79 @@ TEST_F(SkinManagerTest, ExtractsAnInternalSkinAsAPackedFile) {
   EXPECT_EQ(manager->GetSkinInfo(), "8.50");
 }
 
+TEST_F(SkinManagerTest, DeactivatingRemovesTheSkinAndActivatingBringsItBack) {
+  auto* panel = new TSkinnedPanel(Form, 51);
+  panel->SetParent(Form);
+  panel->SkinData.Loaded();
+  Form->GetHandle();
+  TsSkinManager* manager = MakeManager(kInternalName);
+  int deactivations = 0;
+  manager->OnDeactivate = [&](TComponent*) { ++deactivations; };
+  panel->Commands.clear();
+  manager->SetActive(false);
+  EXPECT_EQ(deactivations, 1);
+  EXPECT_EQ(panel->Count(acmRemoveSkin), 1);
+  EXPECT_EQ(manager->GetSkinInfo(), "N/A");
+  EXPECT_TRUE(manager->Model.gd.empty());
+  manager->SetActive(true);
+  EXPECT_EQ(panel->Count(acmNewSkin), 1);
+  EXPECT_EQ(panel->Count(acmRefresh), 1);  // the repaint after a new skin
+  EXPECT_TRUE(panel->SkinData.Skinned());
+}
+
+TEST_F(SkinManagerTest, CommonSectionsLoseTheirBlanksAndReloadTheSkin) {
+  TsSkinManager* manager = MakeManager(kInternalName);
+  manager->SetCommonSections({"[MYSECTION]", "COLOR = 12345", "; a note keeps its blanks"});
+  EXPECT_EQ(manager->GetCommonSections()[1], "COLOR=12345");
+  EXPECT_EQ(manager->GetCommonSections()[2], "; a note keeps its blanks");
+  const int index = manager->Model.GetSkinIndex("MYSECTION");
+  ASSERT_GE(index, 0);
+  EXPECT_EQ(manager->Model.gd[static_cast<std::size_t>(index)].Props[0].Color, 12345u);
+}
+
+TEST_F(SkinManagerTest, AnnouncementsWaitUntilTheLayoutIsRead) {
+  auto* panel = new TSkinnedPanel(Form, 51);
+  panel->SetParent(Form);
+  panel->SkinData.Loaded();
+  Form->GetHandle();
+  panel->Commands.clear();
+  auto* manager = new TsSkinManager(Form);
+  manager->BeginLoading();
+  const auto package = InternalSkinPackage();
+  manager->InternalSkins.Add({kInternalName, {package.begin(), package.end()}});
+  manager->SetSkinName(kInternalName);
+  EXPECT_TRUE(manager->Model.Loaded());
+  EXPECT_EQ(panel->Count(acmNewSkin), 0);
+  manager->Loaded();
+  EXPECT_EQ(panel->Count(acmNewSkin), 1);
+}
+
+TEST_F(SkinManagerTest, TheApplicationWindowHookInvalidatesEveryForm) {
+  auto* panel = new TSkinnedPanel(Form, 51);
+  panel->SetParent(Form);
+  TsSkinManager* manager = MakeManager(kInternalName);
+  Form->GetHandle();
+  TMessage invalidate{0xB000, 0, 0, 0};
+  EXPECT_FALSE(manager->MainWindowHook(invalidate));
+  TMessage theme{WM_THEMECHANGED, 0, 0, 0};
+  EXPECT_TRUE(manager->MainWindowHook(theme));
+  EXPECT_TRUE(App.CallMainWindowHooks(theme));  // the default manager hooked the application
+}
+
+TEST_F(SkinManagerTest, ChangesAnImageOnlyWithASkinLoaded) {
+  TsSkinManager* manager = MakeManager(kInternalName);
+  const fs::path picture = Dir / "Pic.bmp";
+  // A 1 x 1 24-bit bitmap file.
+  const unsigned char bmp[] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0,
+                               1, 0, 24, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                               10, 20, 30, 0};
+  std::ofstream(picture, std::ios::binary).write(reinterpret_cast<const char*>(bmp), sizeof bmp);
+  EXPECT_TRUE(manager->ChangeImageInSkin("Button", "NewGlyph", picture.string()));
+  EXPECT_GE(manager->Model.GetMaskIndex("BUTTON", "NEWGLYPH"), 0);
+  manager->SetActive(false);
+  EXPECT_FALSE(manager->ChangeImageInSkin("Button", "Other", picture.string()));
+}
+
 TEST_F(SkinManagerTest, SwitchingSkinsAThousandTimesLeaksNothing) {
   WriteTestSkin(Dir / "Test");
   auto* panel = new TSkinnedPanel(Form, 51);
