@@ -1,4 +1,4 @@
-#include "account_settings.h"
+#include "app/logic/account_settings.h"
 
 namespace lanque {
 namespace {

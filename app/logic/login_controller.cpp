@@ -1,8 +1,8 @@
-#include "login_controller.h"
+#include "app/logic/login_controller.h"
 
-#include "login_signing.h"
-#include "md5.h"
-#include "text_rules.h"
+#include "app/logic/login_signing.h"
+#include "app/logic/md5.h"
+#include "app/logic/text_rules.h"
 
 namespace lanque {
 

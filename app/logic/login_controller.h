@@ -16,9 +16,9 @@
 #include <string>
 #include <string_view>
 
-#include "account_settings.h"
-#include "login_view.h"
-#include "service_address.h"
+#include "app/logic/account_settings.h"
+#include "app/logic/login_view.h"
+#include "app/logic/service_address.h"
 
 namespace lanque {
 

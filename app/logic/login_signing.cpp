@@ -1,7 +1,7 @@
-#include "login_signing.h"
+#include "app/logic/login_signing.h"
 
-#include "md5.h"
-#include "percent_encoding.h"
+#include "app/logic/md5.h"
+#include "app/logic/percent_encoding.h"
 
 namespace lanque {
 

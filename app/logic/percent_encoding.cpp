@@ -1,4 +1,4 @@
-#include "percent_encoding.h"
+#include "app/logic/percent_encoding.h"
 
 namespace lanque {
 

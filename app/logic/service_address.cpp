@@ -1,7 +1,7 @@
-#include "service_address.h"
+#include "app/logic/service_address.h"
 
-#include "percent_encoding.h"
-#include "text_rules.h"
+#include "app/logic/percent_encoding.h"
+#include "app/logic/text_rules.h"
 
 namespace lanque {
 namespace {

@@ -1,4 +1,4 @@
-#include "text_rules.h"
+#include "app/logic/text_rules.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "account_stores.h"
+#include "app/settings/account_stores.h"
 
 #include <shlobj.h>
 

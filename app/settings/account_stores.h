@@ -8,8 +8,8 @@
 #include <string>
 
 #include "app/logic/account_settings.h"
-#include "ini_settings_store.h"
-#include "registry_settings_store.h"
+#include "app/settings/ini_settings_store.h"
+#include "app/settings/registry_settings_store.h"
 
 namespace lanque {
 

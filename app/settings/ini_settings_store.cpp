@@ -1,4 +1,4 @@
-#include "ini_settings_store.h"
+#include "app/settings/ini_settings_store.h"
 
 #include "framework/text.h"
 #include <windows.h>

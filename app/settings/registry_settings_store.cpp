@@ -1,4 +1,4 @@
-#include "registry_settings_store.h"
+#include "app/settings/registry_settings_store.h"
 
 #include "framework/text.h"
 #include "framework/win_handles.h"

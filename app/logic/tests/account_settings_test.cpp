@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "account_settings.h"
-#include "fakes.h"
+#include "app/logic/account_settings.h"
+#include "app/logic/tests/fakes.h"
 
 namespace lanque {
 namespace {

@@ -1,4 +1,4 @@
-#include "fakes.h"
+#include "app/logic/tests/fakes.h"
 
 #include <algorithm>
 #include <cctype>

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "account_settings.h"
-#include "login_view.h"
+#include "app/logic/account_settings.h"
+#include "app/logic/login_view.h"
 
 namespace lanque::testing {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "fakes.h"
-#include "login_controller.h"
-#include "md5.h"
+#include "app/logic/tests/fakes.h"
+#include "app/logic/login_controller.h"
+#include "app/logic/md5.h"
 
 namespace lanque {
 namespace {

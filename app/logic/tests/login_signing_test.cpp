@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "login_signing.h"
-#include "md5.h"
+#include "app/logic/login_signing.h"
+#include "app/logic/md5.h"
 
 namespace lanque {
 namespace {

@@ -15,9 +15,9 @@
 #include <ctime>
 #include <string>
 
-#include "fakes.h"
-#include "login_controller.h"
-#include "text_rules.h"
+#include "app/logic/tests/fakes.h"
+#include "app/logic/login_controller.h"
+#include "app/logic/text_rules.h"
 
 namespace lanque {
 namespace {
