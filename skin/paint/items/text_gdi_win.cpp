@@ -23,8 +23,20 @@ class TSelected {
 
 }  // namespace
 
-TsGdiTextRasteriser::TsGdiTextRasteriser(HFONT font) : dc_(CreateCompatibleDC(nullptr)) {
-  if (dc_) oldFont_ = SelectObject(dc_, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+TsGdiTextRasteriser::TsGdiTextRasteriser(HFONT font)
+    : dc_(CreateCompatibleDC(nullptr)), font_(font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))) {
+  if (dc_) oldFont_ = SelectObject(dc_, font_);
+}
+
+void TsGdiTextRasteriser::SetUnderline(bool underline) {
+  if (!dc_) return;
+  if (underline && !underlined_.Get()) {
+    LOGFONTA lf{};
+    if (GetObjectA(font_, sizeof lf, &lf) == 0) return;
+    lf.lfUnderline = TRUE;
+    underlined_.Reset(CreateFontIndirectA(&lf));
+  }
+  SelectObject(dc_, underline && underlined_.Get() ? underlined_.Get() : font_);
 }
 
 TsGdiTextRasteriser::~TsGdiTextRasteriser() {

@@ -43,10 +43,13 @@ class TsGdiTextRasteriser final : public TsTextRasteriser {
   void DrawBlack(TBitmap32& bmp, std::string_view text, const TRect& rect, unsigned format) override;
   int TextWidth(std::string_view text) override;
   bool IsLeadByte(unsigned char c) const override { return IsDBCSLeadByte(c) != 0; }
+  void SetUnderline(bool underline) override;
 
  private:
   HDC dc_ = nullptr;  // a memory DC holding the font
+  HFONT font_ = nullptr;
   HGDIOBJ oldFont_ = nullptr;
+  TFontHandle underlined_;  // the font underlined, made on first use
 };
 
 // DrawText with the DC's font; returns the height drawn.

@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "skin/paint/hsv.h"
+
 namespace {
 
 constexpr TsColor kWhite = 0x00FFFFFFu;
+constexpr TColor kBtnShadow = 0x80000010u;     // system colour 16
+constexpr TColor kBtnHighlight = 0x80000014u;  // system colour 20
 
 TBitmap32 WhiteScratch(int w, int h) {
   TBitmap32 scratch(w, h);
@@ -176,4 +180,52 @@ std::string CutText(std::string_view text, int width, TsTextRasteriser& raster) 
     starts.pop_back();
   }
   return kept + "...";
+}
+
+bool UsesParentFontSection(const TsSkinModel& skin, int skinIndex, int state) {
+  if (!skin.IsValidSkinIndex(skinIndex)) return false;
+  const auto& shared = skin.SkinConstants.Sections;
+  if (std::find(shared.begin(), shared.end(), skinIndex) == shared.end()) return false;
+  const TsGeneralData& s = skin.gd[static_cast<std::size_t>(skinIndex)];
+  return s.Props[std::clamp(state, 0, 1)].Transparency >= 1;
+}
+
+TColor ChangedTextColor(TColor color, const TsItemColors& changes) {
+  TColor c = ColorToRGB(color);
+  if (changes.ColorTone != clNone) c = SwapRedBlue(ChangeTone(SwapRedBlue(c), ColorToRGB(changes.ColorTone)));
+  if (changes.HUEOffset != 0) c = ChangeHue(changes.HUEOffset, c);
+  if (changes.Saturation != 0) c = ChangeSaturation(c, Trunc(changes.Saturation * 2.55));
+  return ColorToRGB(c) & 0x00FFFFFFu;
+}
+
+void WriteTextEx(TBitmap32& canvas, std::string_view text, bool enabled, bool hot, const TsCaptionSkin& skin,
+                 unsigned format, const TRect& rect, TColor fontColor, TsTextRasteriser& raster) {
+  if (text.empty() || rect.IsEmpty()) return;
+  const bool skinned = skin.Skin != nullptr && skin.Skin->IsValidSkinIndex(skin.SkinIndex);
+  // Underlined only for this caption.
+  struct TUnderline {
+    TsTextRasteriser& Raster;
+    explicit TUnderline(TsTextRasteriser& r, bool on) : Raster(r) { Raster.SetUnderline(on); }
+    ~TUnderline() { Raster.SetUnderline(false); }
+  } underline(raster, hot && skinned && skin.SkinIndex == skin.Skin->SkinConstants.Sections[ssWebButton]);
+
+  if (!skinned || skin.CustomFont) {
+    if (enabled) {
+      DrawTextCoverage(canvas, text, rect, format, fontColor, {}, raster);
+    } else {
+      DrawTextCoverage(canvas, text, rect, format, kBtnHighlight, {1, 1}, raster);
+      DrawTextCoverage(canvas, text, rect, format, kBtnShadow, {}, raster);
+    }
+    return;
+  }
+  const int font = skin.Skin->IsValidSkinIndex(skin.FontIndex) ? skin.FontIndex : skin.SkinIndex;
+  const TsGenState& st = skin.Skin->gd[static_cast<std::size_t>(font)].Props[hot ? 1 : 0];
+  if (skin.Glow != nullptr && st.GlowSize != 0)
+    acDrawGlowForText(canvas, text, rect, *skin.Glow, ChangedTextColor(st.GlowColor, skin.Colors), st.GlowSize, 15,
+                      format, raster);
+  TsTextColors colors;
+  colors.Main = ChangedTextColor(st.FontColor[0], skin.Colors);
+  for (std::size_t k = 0; k < 4; ++k)
+    if (st.FontColor[k + 1] != kNoContour) colors.Contour[k] = ChangedTextColor(st.FontColor[k + 1], skin.Colors);
+  WriteTextColors(canvas, text, enabled, format, colors, rect, raster);
 }

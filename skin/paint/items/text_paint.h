@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "skin/data/skin_model.h"
+#include "skin/paint/items/paint_item.h"
 
 // The platform's text drawing with one font, in the system code page.
 class TsTextRasteriser {
@@ -21,6 +22,8 @@ class TsTextRasteriser {
   virtual int TextWidth(std::string_view text) = 0;
   // True for the first byte of a two-byte character.
   virtual bool IsLeadByte(unsigned char c) const = 0;
+  // Underlines the text drawn from now on (or stops).
+  virtual void SetUnderline(bool underline) = 0;
 };
 
 // The main colour and the four one-pixel contours (left, top, right,
@@ -77,3 +80,29 @@ void acDrawGlowForText(TBitmap32& bmp, std::string_view text, const TRect& rect,
 // appended so that it fits into width; unchanged when it fits; empty for a
 // width of 0 or less.
 std::string CutText(std::string_view text, int width, TsTextRasteriser& raster);
+
+// What a skinned control's caption takes from its skin data.
+struct TsCaptionSkin {
+  const TsSkinModel* Skin = nullptr;  // nullptr: the control is not skinned
+  int SkinIndex = -1;                 // the control's own section
+  int FontIndex = -1;                 // the section of its text colours; -1: its own
+  bool CustomFont = false;
+  TsItemColors Colors;                // the control's colour changes
+  TacGlowMask* Glow = nullptr;        // the glow mask kept by a control with a cache bitmap
+};
+
+// True when a control of the section, sitting on a parent, takes its text
+// colours from the parent's font section (GetFontIndex) in this state: the
+// six shared sections ("MENUITEM" .. "WEBBUTTON") with a transparent state.
+bool UsesParentFontSection(const TsSkinModel& skin, int skinIndex, int state);
+
+// A colour of the skin passed through a control's colour changes: tone, hue,
+// saturation (x 2.55, truncated), then as RGB.
+TColor ChangedTextColor(TColor color, const TsItemColors& changes);
+
+// A control's caption in rect of its canvas: skinned with the font section's
+// colours (glow, contours when enabled, underlined when hot on "WEBBUTTON");
+// otherwise in fontColor, or embossed in the button highlight and shadow
+// colours when disabled.
+void WriteTextEx(TBitmap32& canvas, std::string_view text, bool enabled, bool hot, const TsCaptionSkin& skin,
+                 unsigned format, const TRect& rect, TColor fontColor, TsTextRasteriser& raster);

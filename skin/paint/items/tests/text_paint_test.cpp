@@ -20,7 +20,14 @@ class TBlockRasteriser final : public TsTextRasteriser {
         if (column < 3) bmp.Row(y)[x] = 0;
         else if (column == 3) bmp.Row(y)[x] = (bmp.Row(y)[x] & 0xFF000000u) | 0x808080;
       }
+    // An underline: one more inked row below the letters.
+    const int line = rect.Top + 6;
+    if (Underline && line >= 0 && line < std::min(rect.Bottom, bmp.Height()))
+      for (int x = std::max(rect.Left, 0); x < std::min({rect.Right, rect.Left + w, bmp.Width()}); ++x)
+        bmp.Row(line)[x] = 0;
   }
+  void SetUnderline(bool underline) override { Underline = underline; }
+  bool Underline = false;
   int TextWidth(std::string_view text) override {
     int w = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -118,6 +125,70 @@ TEST(acDrawGlowForText, GlowsAroundTheTextAndRebuildsTheMaskForAnotherText) {
   acDrawGlowForText(bmp, "AAA", {10, 10, 30, 20}, glow, 0xFFFFFF, 3, 15, 0, raster);
   EXPECT_GT(raster.Draws, draws);
   EXPECT_GT(bmp.Row(12)[25] >> 24, 0u);
+}
+
+// Captions of skinned controls.
+class Caption : public ::testing::Test {
+ protected:
+  TTestSkin skin_{"[WEBBUTTON]\nSTATES=2\nTRANSPARENCY=100\nFONTCOLOR=255\nHOTFONTCOLOR=65280\n"
+                  "[BUTTON]\nSTATES=3\nFONTCOLOR=16711680\nTCRIGHT=255\nHOTTRANSPARENCY=100\n",
+                  Grey(2, 2, Opaque(0))};
+  TBlockRasteriser raster_;
+  TBitmap32 canvas_ = Grey(20, 10, 0x40808080);
+  TsCaptionSkin Skinned(const char* section) {
+    TsCaptionSkin c;
+    c.Skin = &skin_.Model;
+    c.SkinIndex = skin_.Section(section);
+    return c;
+  }
+};
+
+TEST_F(Caption, AHotWebButtonIsUnderlinedAndANormalOneIsNot) {
+  WriteTextEx(canvas_, "A", true, false, Skinned("WEBBUTTON"), 0, {0, 0, 20, 10}, 0, raster_);
+  EXPECT_EQ(canvas_.Row(6)[0], 0x40808080u);
+  EXPECT_EQ(canvas_.Row(0)[0], Opaque(0xFF0000));  // FONTCOLOR 255 is red
+  WriteTextEx(canvas_, "A", true, true, Skinned("WEBBUTTON"), 0, {0, 0, 20, 10}, 0, raster_);
+  EXPECT_EQ(canvas_.Row(6)[0], Opaque(0x00FF00));  // the hot colour, underlined
+  EXPECT_FALSE(raster_.Underline);                  // only for that caption
+
+  TBitmap32 button = Grey(20, 10, 0x40808080);
+  WriteTextEx(button, "A", true, true, Skinned("BUTTON"), 0, {0, 0, 20, 10}, 0, raster_);
+  EXPECT_EQ(button.Row(6)[0], 0x40808080u);
+}
+
+TEST_F(Caption, FontSectionContoursAndColourChanges) {
+  TsCaptionSkin c = Skinned("WEBBUTTON");
+  c.FontIndex = skin_.Section("BUTTON");
+  WriteTextEx(canvas_, "A", true, false, c, 0, {0, 0, 20, 10}, 0, raster_);
+  EXPECT_EQ(canvas_.Row(0)[0], Opaque(0x0000FF));  // BUTTON's blue text
+  // Its red right contour one pixel right: the half-covered last column there, over grey.
+  EXPECT_EQ(canvas_.Row(0)[4], 0xFFBF4040u);
+  TBitmap32 disabled = Grey(20, 10, 0x40808080);
+  WriteTextEx(disabled, "A", false, false, c, 0, {0, 0, 20, 10}, 0, raster_);
+  EXPECT_EQ(disabled.Row(0)[4], 0x40808080u);  // no contours when disabled
+
+  c.Colors.Saturation = -100;
+  EXPECT_EQ(ChangedTextColor(0xFF0000, c.Colors), ChangeSaturation(0xFF0000, -254));  // -100 x 2.55 truncated
+  c.Colors = {0x00FF00, 0, 0};
+  EXPECT_EQ(ChangedTextColor(0x808080, c.Colors), 0x007F00u);  // the tone scaled by the brightest channel
+}
+
+TEST_F(Caption, DisabledPlainTextIsEmbossedInHighlightThenShadow) {
+  WriteTextEx(canvas_, "A", false, false, TsCaptionSkin{}, 0, {0, 0, 20, 10}, 0, raster_);
+  const TsColor shadow = Opaque(SwapRedBlue(ColorToRGB(0x80000010u)));
+  const TsColor highlight = Opaque(SwapRedBlue(ColorToRGB(0x80000014u)));
+  EXPECT_EQ(canvas_.Row(1)[1], shadow);
+  EXPECT_EQ(canvas_.Row(6)[1], highlight);  // below the letter: only the shifted copy
+  TBitmap32 enabled = Grey(20, 10, 0x40808080);
+  WriteTextEx(enabled, "A", true, false, TsCaptionSkin{}, 0, {0, 0, 20, 10}, 0x00FF00, raster_);
+  EXPECT_EQ(enabled.Row(1)[1], Opaque(0x00FF00));
+  EXPECT_EQ(enabled.Row(6)[1], 0x40808080u);
+}
+
+TEST_F(Caption, SharedSectionsWithATransparentStateUseTheParentsFont) {
+  EXPECT_TRUE(UsesParentFontSection(skin_.Model, skin_.Section("WEBBUTTON"), 0));
+  EXPECT_FALSE(UsesParentFontSection(skin_.Model, skin_.Section("BUTTON"), 1));  // not a shared section
+  EXPECT_FALSE(UsesParentFontSection(skin_.Model, -1, 0));
 }
 
 }  // namespace
