@@ -45,6 +45,8 @@ void TsSkinModel::Load(const TsSkinSource& source, const TsLoadSettings& setting
 void TsSkinModel::FreeBitmaps() {
   while (!ma.empty()) ma.pop_back();
   MasterBitmap = TBitmap32();
+  // The next skin may fill the same storage with as many records.
+  indexedRecords_ = static_cast<std::size_t>(-1);
 }
 
 void TsSkinModel::FreeJpegs() {
@@ -58,54 +60,23 @@ int TsSkinModel::GetSkinIndex(std::string_view name) const {
   return -1;
 }
 
-namespace {
-
-constexpr char kNameSeparator = '\x1F';
-constexpr std::size_t kMaxIndexedName = 256;
-
-}  // namespace
-
 void TsSkinModel::RefreshNameIndex() const {
   if (indexedRecords_ == ma.size() && indexedData_ == ma.data()) return;
-  maskNames_.clear();
-  textureNames_.clear();
-  for (std::size_t i = 0; i < ma.size(); ++i) {
-    std::string name = ma[i].SectionName + kNameSeparator + ma[i].KeyName;
-    if (ma[i].Kind == itisaTexture) textureNames_.try_emplace(name, static_cast<int>(i));
-    maskNames_.try_emplace(std::move(name), static_cast<int>(i));
-  }
+  maskNames_.Build(ma, false);
+  textureNames_.Build(ma, true);
   indexedRecords_ = ma.size();
   indexedData_ = ma.data();
-}
-
-int TsSkinModel::FindByName(const TNameIndex& index, std::string_view section, std::string_view key) const {
-  char name[kMaxIndexedName];
-  if (section.size() + key.size() + 1 > sizeof name) return -2;
-  std::copy(section.begin(), section.end(), name);
-  name[section.size()] = kNameSeparator;
-  std::copy(key.begin(), key.end(), name + section.size() + 1);
-  const auto it = index.find(std::string_view(name, section.size() + key.size() + 1));
-  return it == index.end() ? -1 : it->second;
 }
 
 int TsSkinModel::GetMaskIndex(std::string_view section, std::string_view key) const {
   if (section.empty() || key.empty()) return -1;
   RefreshNameIndex();
-  const int found = FindByName(maskNames_, section, key);
-  if (found != -2) return found;
-  for (std::size_t i = 0; i < ma.size(); ++i)
-    if (ma[i].SectionName == section && ma[i].KeyName == key) return static_cast<int>(i);
-  return -1;
+  return maskNames_.Find(ma, section, key);
 }
 
 int TsSkinModel::ExactTexture(std::string_view section, std::string_view key) const {
   RefreshNameIndex();
-  const int found = FindByName(textureNames_, section, key);
-  if (found != -2) return found;
-  for (std::size_t i = 0; i < ma.size(); ++i)
-    if (ma[i].Kind == itisaTexture && ma[i].SectionName == section && ma[i].KeyName == key)
-      return static_cast<int>(i);
-  return -1;
+  return textureNames_.Find(ma, section, key);
 }
 
 int TsSkinModel::ExactPattern(std::string_view section, std::string_view key) const {

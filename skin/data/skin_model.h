@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "skin/data/ini_text.h"
+#include "skin/data/record_name_index.h"
 #include "skin/data/skin_records.h"
 #include "skin/data/skin_source.h"
 
@@ -107,22 +107,18 @@ class TsSkinModel {
   void FillPalette();
   void AddTransparentSection();
 
-  // First record per section and key name, rebuilt when the records changed in number.
-  struct TNameHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>()(s); }
-  };
-  using TNameIndex = std::unordered_map<std::string, int, TNameHash, std::equal_to<>>;
+  // First record per section and key name, rebuilt when the records changed in number or place.
   void RefreshNameIndex() const;
-  int FindByName(const TNameIndex& index, std::string_view section, std::string_view key) const;
+  // The image indexes of section i's own image keys, each from the nearest section of its chain that has it.
+  void ResolveSectionImages(std::size_t i);
 
   int LookupWithParents(int skinIndex, std::string_view section, std::string_view key,
                         int (TsSkinModel::*exact)(std::string_view, std::string_view) const) const;
   int ExactTexture(std::string_view section, std::string_view key) const;
   int ExactPattern(std::string_view section, std::string_view key) const;
 
-  mutable TNameIndex maskNames_;
-  mutable TNameIndex textureNames_;
+  mutable TRecordNameIndex maskNames_;
+  mutable TRecordNameIndex textureNames_;
   mutable std::size_t indexedRecords_ = static_cast<std::size_t>(-1);
   mutable const TsMaskData* indexedData_ = nullptr;
 

@@ -201,20 +201,54 @@ void TsSkinModel::LoadAllGeneralData() {
   AddTransparentSection();
 }
 
-void TsSkinModel::InitMaskIndexes() {
-  for (std::size_t i = 0; i < gd.size(); ++i) {
-    TsGeneralData& s = gd[i];
-    if (IsGlobalInfo(s.SectionName)) continue;
-    const int index = static_cast<int>(i);
-    const std::string& name = s.SectionName;
-    s.BorderMaskIndex = GetMaskIndex(index, name, "BORDERSMASK");
-    s.OuterMaskIndex = GetMaskIndex(index, name, "OUTERMASK");
-    s.CornerImageIndex = {GetMaskIndex(index, name, "IMGTOPLEFT"), GetMaskIndex(index, name, "IMGTOPRIGHT"),
-                          GetMaskIndex(index, name, "IMGBTMLEFT"), GetMaskIndex(index, name, "IMGBTMRIGHT")};
-    s.TextureIndex = GetTextureIndex(index, name, "PATTERN");
-    s.Props[0].TextureIndex = s.TextureIndex;
-    if (s.States >= 2) s.Props[1].TextureIndex = GetTextureIndex(index, name, "HOTPATTERN");
+// The image keys of a section record; the last one is read only by
+// sections of at least two states.
+struct TSectionImage {
+  const char* Key;
+  bool Texture;  // only texture records count
+};
+constexpr std::array<TSectionImage, 8> kSectionImages = {{{"BORDERSMASK", false},
+                                                          {"OUTERMASK", false},
+                                                          {"IMGTOPLEFT", false},
+                                                          {"IMGTOPRIGHT", false},
+                                                          {"IMGBTMLEFT", false},
+                                                          {"IMGBTMRIGHT", false},
+                                                          {"PATTERN", true},
+                                                          {"HOTPATTERN", true}}};
+
+// The same results as GetMaskIndex and GetTextureIndex for each key, found
+// by one walk up the parent chain for all keys together.
+void TsSkinModel::ResolveSectionImages(std::size_t i) {
+  TsGeneralData& s = gd[i];
+  const std::size_t count = s.States >= 2 ? kSectionImages.size() : kSectionImages.size() - 1;
+  std::array<int, kSectionImages.size()> found;
+  found.fill(-1);
+  std::size_t pending = s.SectionName.empty() ? 0 : count;
+  int level = static_cast<int>(i);
+  std::string_view section = s.SectionName;
+  for (std::size_t depth = 0; depth <= gd.size() && pending > 0; ++depth) {
+    for (std::size_t k = 0; k < count; ++k) {
+      if (found[k] >= 0) continue;
+      found[k] = kSectionImages[k].Texture ? ExactTexture(section, kSectionImages[k].Key)
+                                           : GetMaskIndex(section, kSectionImages[k].Key);
+      if (found[k] >= 0) --pending;
+    }
+    if (pending == 0 || !IsValidSkinIndex(level)) break;
+    const int parent = GetSkinIndex(gd[static_cast<std::size_t>(level)].ParentClass);
+    if (parent < 0 || parent == level) break;
+    level = parent;
+    section = gd[static_cast<std::size_t>(parent)].SectionName;
   }
+  s.BorderMaskIndex = found[0];
+  s.OuterMaskIndex = found[1];
+  s.CornerImageIndex = {found[2], found[3], found[4], found[5]};
+  s.TextureIndex = s.Props[0].TextureIndex = found[6];
+  if (s.States >= 2) s.Props[1].TextureIndex = found[7];
+}
+
+void TsSkinModel::InitMaskIndexes() {
+  for (std::size_t i = 0; i < gd.size(); ++i)
+    if (!IsGlobalInfo(gd[i].SectionName)) ResolveSectionImages(i);
 }
 
 void TsSkinModel::FillPalette() {

@@ -238,3 +238,22 @@ TEST_F(TestSkin, FolderAndPackedFileGiveTheSameModel) {
   EXPECT_TRUE(other.gd.empty() && other.ma.empty() && other.pa.empty() && other.MasterBitmap.Empty());
   EXPECT_FALSE(other.IsValidSkinIndex(0));
 }
+
+TEST(SkinModel, ASecondSkinInTheSameModelIsLookedUpAfresh) {
+  const auto package = [](std::string_view options) {
+    return WritePackedEntries({{"Options.dat", 0, {options.begin(), options.end()}}});
+  };
+  // As many image records as the first skin, so they fill the same storage.
+  const std::vector<std::uint8_t> first = package("[ONE]\nGLYPHMASK=@0000@0000@0010@0010@1@0\n");
+  const std::vector<std::uint8_t> second = package("[TWO]\nGLYPHMASK=@0000@0000@0010@0010@1@0\n");
+  TsSkinModel model;
+  model.Load(*TsSkinSource::FromPackedBytes(first));
+  const int glyph = model.GetMaskIndex("ONE", "GLYPHMASK");
+  ASSERT_GE(glyph, 0);
+  const std::size_t records = model.ma.size();
+  model.Load(*TsSkinSource::FromPackedBytes(second));
+  ASSERT_EQ(model.ma.size(), records);
+  EXPECT_EQ(model.GetMaskIndex("ONE", "GLYPHMASK"), -1);
+  EXPECT_EQ(model.GetMaskIndex("TWO", "GLYPHMASK"), glyph);
+  EXPECT_EQ(model.GetMaskIndex(model.GetSkinIndex("TWO"), "TWO", "GLYPHMASK"), glyph);
+}
