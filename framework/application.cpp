@@ -61,17 +61,6 @@ void TApplication::Run() {
   FTerminated = true;
 }
 
-void TApplication::ProcessMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      FTerminated = true;
-      break;
-    }
-    ProcessMessage(msg);
-  }
-}
-
 bool TApplication::ProcessMessage(MSG& Msg) {
   bool handled = false;
   if (OnMessage) OnMessage(Msg, handled);

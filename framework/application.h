@@ -30,8 +30,6 @@ class TApplication : public TComponent {
   }
   // Shows the main form and runs the message loop until Terminate.
   void Run();
-  // Handles every message waiting in the queue, then returns.
-  void ProcessMessages();
   void Terminate();
   bool IsTerminated() const { return FTerminated; }
 

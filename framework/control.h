@@ -53,8 +53,6 @@ class TControl : public TComponent {
 
   TFont& GetFont() { return FFont; }
   const TFont& GetFont() const { return FFont; }
-  bool GetParentFont() const { return FParentFont; }
-  void SetParentFont(bool Value);
 
   TColor GetColor() const { return FColor; }
   void SetColor(TColor Value);

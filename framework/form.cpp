@@ -5,7 +5,6 @@
 
 TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) {
   SetVisible(false);  // forms are shown by the application or by Show
-  if (Screen) Screen->AddForm(this);
 }
 
 TForm::~TForm() {
@@ -120,13 +119,6 @@ void TForm::Close() {
   if (OnClose) OnClose(this);
   Hide();
   if (Application && Application->GetMainForm() == this) Application->Terminate();
-}
-
-void TForm::BringToFront() {
-  HWND window = GetHandle();
-  if (!window) return;
-  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  SetForegroundWindow(window);
 }
 
 void TForm::AfterConstruction() {

@@ -38,8 +38,6 @@ class TForm : public TWinControl {
   // form ends the application's message loop.
   void Close();
   virtual bool CloseQuery();
-  // Brings the form to the front and gives it the focus.
-  void BringToFront();
 
   // Called by the application once construction has finished.
   virtual void AfterConstruction();

@@ -21,7 +21,6 @@ class TMenuItem : public TComponent {
   void Remove(TMenuItem* Item);
   int GetCount() const { return static_cast<int>(FItems.size()); }
   TMenuItem* GetItem(int Index) const { return FItems.at(static_cast<size_t>(Index)); }
-  TMenuItem* GetParentItem() const { return FParentItem; }
 
   virtual void Click();
   TNotifyEvent OnClick;

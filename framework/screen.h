@@ -1,7 +1,5 @@
 #pragma once
-// The screen: its size, the program's forms and the active one.
-#include <vector>
-
+// The screen: its size and the active form.
 class TForm;
 
 class TScreen {
@@ -10,13 +8,13 @@ class TScreen {
   int GetHeight() const;
   TForm* GetActiveForm() const { return FActiveForm; }
   void SetActiveForm(TForm* Form) { FActiveForm = Form; }
-  void AddForm(TForm* Form) { FForms.push_back(Form); }
-  void RemoveForm(TForm* Form);
-  int GetFormCount() const { return static_cast<int>(FForms.size()); }
+  // A form is going: it can no longer be the active one.
+  void RemoveForm(TForm* Form) {
+    if (FActiveForm == Form) FActiveForm = nullptr;
+  }
 
  private:
   TForm* FActiveForm = nullptr;
-  std::vector<TForm*> FForms;
 };
 
 // The program's screen object, made together with the application.

@@ -37,18 +37,15 @@ struct TMenuTraits { static void Close(HMENU h) { DestroyMenu(h); } };
 struct TWindowTraits { static void Close(HWND h) { DestroyWindow(h); } };
 struct TMemoryDCTraits { static void Close(HDC h) { DeleteDC(h); } };
 struct TImageListTraits { static void Close(HIMAGELIST h) { ImageList_Destroy(h); } };
-struct TKernelHandleTraits { static void Close(HANDLE h) { CloseHandle(h); } };
 
 using TOwnedFont = TOwnedHandle<HFONT, TGdiObjectTraits>;
 using TOwnedBitmap = TOwnedHandle<HBITMAP, TGdiObjectTraits>;
 using TOwnedBrush = TOwnedHandle<HBRUSH, TGdiObjectTraits>;
-using TOwnedRegion = TOwnedHandle<HRGN, TGdiObjectTraits>;
 using TOwnedIcon = TOwnedHandle<HICON, TIconTraits>;
 using TOwnedMenu = TOwnedHandle<HMENU, TMenuTraits>;
 using TOwnedWindow = TOwnedHandle<HWND, TWindowTraits>;
 using TOwnedMemoryDC = TOwnedHandle<HDC, TMemoryDCTraits>;
 using TOwnedImageList = TOwnedHandle<HIMAGELIST, TImageListTraits>;
-using TOwnedKernelHandle = TOwnedHandle<HANDLE, TKernelHandleTraits>;
 
 // A window's device context for the length of a scope.
 class TWindowDC {
