@@ -96,7 +96,11 @@ bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
 }
 
 bool IsPatternValue(std::string_view value) {
-  return ContainsIgnoringCase(value, ".JPG") || ContainsIgnoringCase(value, ".JPEG");
+  for (std::size_t dot = value.find('.'); dot != std::string_view::npos; dot = value.find('.', dot + 1)) {
+    const std::string_view rest = value.substr(dot + 1);
+    if (SameNameIgnoringCase(rest.substr(0, 3), "JPG") || SameNameIgnoringCase(rest.substr(0, 4), "JPEG")) return true;
+  }
+  return false;
 }
 
 TImageValue ParseImageValue(std::string_view value) {

@@ -1,18 +1,15 @@
 #include "skin/data/record_name_index.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace {
 
-std::uint32_t NamesHash(std::string_view section, std::string_view key) {
-  std::uint32_t h = 2166136261u;  // FNV-1a over section, a separator, key
-  const auto add = [&h](std::string_view text) {
-    for (char c : text) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
-  };
-  add(section);
-  h = (h ^ 0x1Fu) * 16777619u;
-  add(key);
-  return h;
+std::uint32_t NamesHash(const TRecordNameIndex::TName& section, const TRecordNameIndex::TName& key) {
+  std::uint32_t h = section.Hash * 0x9E3779B1u + key.Hash;
+  h ^= h >> 15;
+  h *= 0x85EBCA6Bu;
+  return h ^ (h >> 13);
 }
 
 bool Named(const TsMaskData& md, std::string_view section, std::string_view key) {
@@ -27,7 +24,7 @@ void TRecordNameIndex::Build(const std::vector<TsMaskData>& records, bool textur
   for (std::size_t r = 0; r < records.size(); ++r) {
     const TsMaskData& md = records[r];
     if (texturesOnly && md.Kind != itisaTexture) continue;
-    const std::uint32_t hash = NamesHash(md.SectionName, md.KeyName);
+    const std::uint32_t hash = NamesHash(TName(md.SectionName), TName(md.KeyName));
     std::size_t i = hash & mask;
     while (slots_[i].Position != 0 &&
            !(slots_[i].Hash == hash && Named(records[slots_[i].Position - 1], md.SectionName, md.KeyName)))
@@ -36,13 +33,12 @@ void TRecordNameIndex::Build(const std::vector<TsMaskData>& records, bool textur
   }
 }
 
-int TRecordNameIndex::Find(const std::vector<TsMaskData>& records, std::string_view section,
-                           std::string_view key) const {
+int TRecordNameIndex::Find(const std::vector<TsMaskData>& records, const TName& section, const TName& key) const {
   if (slots_.empty()) return -1;
   const std::uint32_t hash = NamesHash(section, key);
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t i = hash & mask; slots_[i].Position != 0; i = (i + 1) & mask)
-    if (slots_[i].Hash == hash && Named(records[slots_[i].Position - 1], section, key))
+    if (slots_[i].Hash == hash && Named(records[slots_[i].Position - 1], section.Text, key.Text))
       return static_cast<int>(slots_[i].Position - 1);
   return -1;
 }

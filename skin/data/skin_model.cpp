@@ -68,15 +68,23 @@ void TsSkinModel::RefreshNameIndex() const {
   indexedData_ = ma.data();
 }
 
-int TsSkinModel::GetMaskIndex(std::string_view section, std::string_view key) const {
-  if (section.empty() || key.empty()) return -1;
+int TsSkinModel::ExactMask(const TRecordNameIndex::TName& section, const TRecordNameIndex::TName& key) const {
+  if (section.Text.empty() || key.Text.empty()) return -1;
   RefreshNameIndex();
   return maskNames_.Find(ma, section, key);
 }
 
-int TsSkinModel::ExactTexture(std::string_view section, std::string_view key) const {
+int TsSkinModel::ExactTexture(const TRecordNameIndex::TName& section, const TRecordNameIndex::TName& key) const {
   RefreshNameIndex();
   return textureNames_.Find(ma, section, key);
+}
+
+int TsSkinModel::GetMaskIndex(std::string_view section, std::string_view key) const {
+  return ExactMask(TRecordNameIndex::TName(section), TRecordNameIndex::TName(key));
+}
+
+int TsSkinModel::ExactTexture(std::string_view section, std::string_view key) const {
+  return ExactTexture(TRecordNameIndex::TName(section), TRecordNameIndex::TName(key));
 }
 
 int TsSkinModel::ExactPattern(std::string_view section, std::string_view key) const {

@@ -115,6 +115,9 @@ class TsSkinModel {
   int LookupWithParents(int skinIndex, std::string_view section, std::string_view key,
                         int (TsSkinModel::*exact)(std::string_view, std::string_view) const) const;
   int ExactTexture(std::string_view section, std::string_view key) const;
+  // GetMaskIndex and ExactTexture of names hashed beforehand.
+  int ExactMask(const TRecordNameIndex::TName& section, const TRecordNameIndex::TName& key) const;
+  int ExactTexture(const TRecordNameIndex::TName& section, const TRecordNameIndex::TName& key) const;
   int ExactPattern(std::string_view section, std::string_view key) const;
 
   mutable TRecordNameIndex maskNames_;

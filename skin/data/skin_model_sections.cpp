@@ -204,17 +204,17 @@ void TsSkinModel::LoadAllGeneralData() {
 // The image keys of a section record; the last one is read only by
 // sections of at least two states.
 struct TSectionImage {
-  const char* Key;
+  TRecordNameIndex::TName Key;
   bool Texture;  // only texture records count
 };
-constexpr std::array<TSectionImage, 8> kSectionImages = {{{"BORDERSMASK", false},
-                                                          {"OUTERMASK", false},
-                                                          {"IMGTOPLEFT", false},
-                                                          {"IMGTOPRIGHT", false},
-                                                          {"IMGBTMLEFT", false},
-                                                          {"IMGBTMRIGHT", false},
-                                                          {"PATTERN", true},
-                                                          {"HOTPATTERN", true}}};
+constexpr std::array<TSectionImage, 8> kSectionImages = {{{TRecordNameIndex::TName("BORDERSMASK"), false},
+                                                          {TRecordNameIndex::TName("OUTERMASK"), false},
+                                                          {TRecordNameIndex::TName("IMGTOPLEFT"), false},
+                                                          {TRecordNameIndex::TName("IMGTOPRIGHT"), false},
+                                                          {TRecordNameIndex::TName("IMGBTMLEFT"), false},
+                                                          {TRecordNameIndex::TName("IMGBTMRIGHT"), false},
+                                                          {TRecordNameIndex::TName("PATTERN"), true},
+                                                          {TRecordNameIndex::TName("HOTPATTERN"), true}}};
 
 // The same results as GetMaskIndex and GetTextureIndex for each key, found
 // by one walk up the parent chain for all keys together.
@@ -227,10 +227,11 @@ void TsSkinModel::ResolveSectionImages(std::size_t i) {
   int level = static_cast<int>(i);
   std::string_view section = s.SectionName;
   for (std::size_t depth = 0; depth <= gd.size() && pending > 0; ++depth) {
+    const TRecordNameIndex::TName name(section);
     for (std::size_t k = 0; k < count; ++k) {
       if (found[k] >= 0) continue;
-      found[k] = kSectionImages[k].Texture ? ExactTexture(section, kSectionImages[k].Key)
-                                           : GetMaskIndex(section, kSectionImages[k].Key);
+      found[k] = kSectionImages[k].Texture ? ExactTexture(name, kSectionImages[k].Key)
+                                           : ExactMask(name, kSectionImages[k].Key);
       if (found[k] >= 0) --pending;
     }
     if (pending == 0 || !IsValidSkinIndex(level)) break;
