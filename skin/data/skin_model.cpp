@@ -64,42 +64,40 @@ void TsSkinModel::RefreshNameIndex() const {
   if (indexedRecords_ == ma.size() && indexedData_ == ma.data()) return;
   maskNames_.Build(ma, false);
   textureNames_.Build(ma, true);
+  sectionRecords_.Build(ma);
   indexedRecords_ = ma.size();
   indexedData_ = ma.data();
 }
 
-int TsSkinModel::ExactMask(const TRecordNameIndex::TName& section, const TRecordNameIndex::TName& key) const {
+int TsSkinModel::ExactMask(const TName& section, const TName& key) const {
   if (section.Text.empty() || key.Text.empty()) return -1;
   RefreshNameIndex();
   return maskNames_.Find(ma, section, key);
 }
 
-int TsSkinModel::ExactTexture(const TRecordNameIndex::TName& section, const TRecordNameIndex::TName& key) const {
+int TsSkinModel::ExactTexture(const TName& section, const TName& key) const {
   RefreshNameIndex();
   return textureNames_.Find(ma, section, key);
 }
 
-int TsSkinModel::GetMaskIndex(std::string_view section, std::string_view key) const {
-  return ExactMask(TRecordNameIndex::TName(section), TRecordNameIndex::TName(key));
-}
-
-int TsSkinModel::ExactTexture(std::string_view section, std::string_view key) const {
-  return ExactTexture(TRecordNameIndex::TName(section), TRecordNameIndex::TName(key));
-}
-
-int TsSkinModel::ExactPattern(std::string_view section, std::string_view key) const {
+int TsSkinModel::ExactPattern(const TName& section, const TName& key) const {
   for (std::size_t i = 0; i < pa.size(); ++i)
-    if (pa[i].SectionName == section && pa[i].KeyName == key) return static_cast<int>(i);
+    if (pa[i].SectionName == section.Text && pa[i].KeyName == key.Text) return static_cast<int>(i);
   return -1;
+}
+
+int TsSkinModel::GetMaskIndex(std::string_view section, std::string_view key) const {
+  return ExactMask(TName(section), TName(key));
 }
 
 // The record of the section, else of its parent (searched under the parent's
 // own name), and so on up the chain; a cycle ends the search.
 int TsSkinModel::LookupWithParents(int skinIndex, std::string_view section, std::string_view key,
-                                   int (TsSkinModel::*exact)(std::string_view, std::string_view) const) const {
+                                   int (TsSkinModel::*exact)(const TName&, const TName&) const) const {
   if (skinIndex < 0 || section.empty() || key.empty()) return -1;
+  const TName keyName(key);
   for (int depth = 0; depth <= static_cast<int>(gd.size()); ++depth) {
-    const int found = (this->*exact)(section, key);
+    const int found = (this->*exact)(TName(section), keyName);
     if (found >= 0 || !IsValidSkinIndex(skinIndex)) return found;
     const int parent = GetSkinIndex(gd[static_cast<std::size_t>(skinIndex)].ParentClass);
     if (parent < 0 || parent == skinIndex) return -1;
@@ -110,9 +108,7 @@ int TsSkinModel::LookupWithParents(int skinIndex, std::string_view section, std:
 }
 
 int TsSkinModel::GetMaskIndex(int skinIndex, std::string_view section, std::string_view key) const {
-  return LookupWithParents(skinIndex, section, key,
-                           static_cast<int (TsSkinModel::*)(std::string_view, std::string_view) const>(
-                               &TsSkinModel::GetMaskIndex));
+  return LookupWithParents(skinIndex, section, key, &TsSkinModel::ExactMask);
 }
 
 int TsSkinModel::GetTextureIndex(int skinIndex, std::string_view section, std::string_view key) const {

@@ -107,21 +107,22 @@ class TsSkinModel {
   void FillPalette();
   void AddTransparentSection();
 
-  // First record per section and key name, rebuilt when the records changed in number or place.
+  // The record indexes by name, rebuilt when the records changed in number or place.
   void RefreshNameIndex() const;
   // The image indexes of section i's own image keys, each from the nearest section of its chain that has it.
   void ResolveSectionImages(std::size_t i);
 
+  using TName = TRecordNameIndex::TName;
   int LookupWithParents(int skinIndex, std::string_view section, std::string_view key,
-                        int (TsSkinModel::*exact)(std::string_view, std::string_view) const) const;
-  int ExactTexture(std::string_view section, std::string_view key) const;
-  // GetMaskIndex and ExactTexture of names hashed beforehand.
-  int ExactMask(const TRecordNameIndex::TName& section, const TRecordNameIndex::TName& key) const;
-  int ExactTexture(const TRecordNameIndex::TName& section, const TRecordNameIndex::TName& key) const;
-  int ExactPattern(std::string_view section, std::string_view key) const;
+                        int (TsSkinModel::*exact)(const TName&, const TName&) const) const;
+  // The first record named so: any image, a texture only, a pattern.
+  int ExactMask(const TName& section, const TName& key) const;
+  int ExactTexture(const TName& section, const TName& key) const;
+  int ExactPattern(const TName& section, const TName& key) const;
 
   mutable TRecordNameIndex maskNames_;
   mutable TRecordNameIndex textureNames_;
+  mutable TSectionRecordIndex sectionRecords_;
   mutable std::size_t indexedRecords_ = static_cast<std::size_t>(-1);
   mutable const TsMaskData* indexedData_ = nullptr;
 

@@ -217,7 +217,8 @@ constexpr std::array<TSectionImage, 8> kSectionImages = {{{TRecordNameIndex::TNa
                                                           {TRecordNameIndex::TName("HOTPATTERN"), true}}};
 
 // The same results as GetMaskIndex and GetTextureIndex for each key, found
-// by one walk up the parent chain for all keys together.
+// by one walk up the parent chain for all keys together, looking at the
+// records of each section of the chain once.
 void TsSkinModel::ResolveSectionImages(std::size_t i) {
   TsGeneralData& s = gd[i];
   const std::size_t count = s.States >= 2 ? kSectionImages.size() : kSectionImages.size() - 1;
@@ -226,13 +227,20 @@ void TsSkinModel::ResolveSectionImages(std::size_t i) {
   std::size_t pending = s.SectionName.empty() ? 0 : count;
   int level = static_cast<int>(i);
   std::string_view section = s.SectionName;
+  RefreshNameIndex();
   for (std::size_t depth = 0; depth <= gd.size() && pending > 0; ++depth) {
-    const TRecordNameIndex::TName name(section);
-    for (std::size_t k = 0; k < count; ++k) {
-      if (found[k] >= 0) continue;
-      found[k] = kSectionImages[k].Texture ? ExactTexture(name, kSectionImages[k].Key)
-                                           : ExactMask(name, kSectionImages[k].Key);
-      if (found[k] >= 0) --pending;
+    for (int r = sectionRecords_.First(ma, TName(section)); r >= 0 && pending > 0; r = sectionRecords_.Next(r)) {
+      const TsMaskData& md = ma[static_cast<std::size_t>(r)];
+      for (std::size_t k = 0; k < count; ++k) {
+        const TSectionImage& image = kSectionImages[k];
+        if (found[k] >= 0 || sectionRecords_.KeyHash(r) != image.Key.Hash || md.KeyName != image.Key.Text) continue;
+        // Textures count only as textures; other images are not looked up under an empty section name.
+        if (image.Texture ? md.Kind == itisaTexture : !section.empty()) {
+          found[k] = r;
+          --pending;
+        }
+        break;
+      }
     }
     if (pending == 0 || !IsValidSkinIndex(level)) break;
     const int parent = GetSkinIndex(gd[static_cast<std::size_t>(level)].ParentClass);
