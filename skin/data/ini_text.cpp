@@ -15,12 +15,14 @@ std::string_view Trim(std::string_view s) {
 
 char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
+constexpr std::size_t kKeysAtFirst = 8;  // room a section's keys get when it opens
+
 }  // namespace
 
 bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)
-    if (Upper(a[i]) != Upper(b[i])) return false;
+    if (a[i] != b[i] && Upper(a[i]) != Upper(b[i])) return false;
   return true;
 }
 
@@ -30,7 +32,7 @@ std::uint32_t NoCaseHash(std::string_view name) {
   return h;
 }
 
-void TNoCasePositions::Add(std::string_view name, std::size_t position) {
+void TNoCasePositions::Add(std::uint32_t hash, std::size_t position) {
   if ((count_ + 1) * 2 > slots_.size()) {
     std::vector<TSlot> old(std::max<std::size_t>(16, slots_.size() * 2));
     old.swap(slots_);
@@ -42,7 +44,6 @@ void TNoCasePositions::Add(std::string_view name, std::size_t position) {
       slots_[i] = slot;
     }
   }
-  const std::uint32_t hash = NoCaseHash(name);
   const std::size_t mask = slots_.size() - 1;
   std::size_t i = hash & mask;
   while (slots_[i].Position != 0) i = (i + 1) & mask;
@@ -75,11 +76,14 @@ TIniText::TIniText(std::string_view text) {
       const std::size_t close = line.find(']');
       if (close == std::string_view::npos) continue;
       const std::string_view name = Trim(line.substr(1, close - 1));
-      std::size_t at = index_.Find(name, [this](std::size_t i) -> std::string_view { return sections_[i].Name; });
+      const std::uint32_t hash = NoCaseHash(name);
+      std::size_t at =
+          index_.Find(name, hash, [this](std::size_t i) -> std::string_view { return sections_[i].Name; });
       if (at == TNoCasePositions::npos) {
         at = sections_.size();
         sections_.push_back({std::string(name), {}, {}});
-        index_.Add(name, at);
+        sections_.back().Keys.reserve(kKeysAtFirst);
+        index_.Add(hash, at);
       }
       current = &sections_[at];
       continue;
@@ -89,11 +93,12 @@ TIniText::TIniText(std::string_view text) {
     const std::string_view key = Trim(line.substr(0, equals));
     if (key.empty()) continue;
     const std::vector<TKey>& keys = current->Keys;
-    if (current->index_.Find(key, [&keys](std::size_t i) -> std::string_view { return keys[i].Name; }) !=
+    const std::uint32_t hash = NoCaseHash(key);
+    if (current->index_.Find(key, hash, [&keys](std::size_t i) -> std::string_view { return keys[i].Name; }) !=
         TNoCasePositions::npos)
       continue;
-    current->index_.Add(key, keys.size());
-    current->Keys.push_back({std::string(key), std::string(Trim(line.substr(equals + 1)))});
+    current->index_.Add(hash, keys.size());
+    current->Keys.push_back({std::string(key), std::string(Trim(line.substr(equals + 1))), hash});
   }
 }
 

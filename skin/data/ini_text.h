@@ -20,19 +20,23 @@ class TNoCasePositions {
  public:
   static constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
-  // The position whose name (nameAt(position)) equals name ignoring case, or npos.
+  // The position whose name (nameAt(position)) equals name ignoring case,
+  // or npos; hash is NoCaseHash(name).
   template <class NameAt>
-  std::size_t Find(std::string_view name, const NameAt& nameAt) const {
+  std::size_t Find(std::string_view name, std::uint32_t hash, const NameAt& nameAt) const {
     if (slots_.empty()) return npos;
-    const std::uint32_t hash = NoCaseHash(name);
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t i = hash & mask; slots_[i].Position != 0; i = (i + 1) & mask)
       if (slots_[i].Hash == hash && SameNameIgnoringCase(nameAt(slots_[i].Position - 1), name))
         return slots_[i].Position - 1;
     return npos;
   }
-  // Records a name not yet in the table at position.
-  void Add(std::string_view name, std::size_t position);
+  template <class NameAt>
+  std::size_t Find(std::string_view name, const NameAt& nameAt) const {
+    return Find(name, NoCaseHash(name), nameAt);
+  }
+  // Records a name not yet in the table, by its hash, at position.
+  void Add(std::uint32_t hash, std::size_t position);
 
  private:
   struct TSlot {
@@ -48,6 +52,7 @@ class TIniText {
   struct TKey {
     std::string Name;
     std::string Value;
+    std::uint32_t NameHash = 0;  // NoCaseHash(Name)
   };
   struct TSection {
     std::string Name;  // as first written

@@ -6,11 +6,11 @@
 
 TSectionKeySet::TSectionKeySet(std::span<const std::string_view> names) : names_(names) {
   for (std::size_t i = 0; i < names_.size(); ++i)
-    if (Find(names_[i]) == TNoCasePositions::npos) index_.Add(names_[i], i);
+    if (Find(names_[i]) == TNoCasePositions::npos) index_.Add(NoCaseHash(names_[i]), i);
 }
 
-std::size_t TSectionKeySet::Find(std::string_view key) const {
-  return index_.Find(key, [this](std::size_t i) { return names_[i]; });
+std::size_t TSectionKeySet::Find(std::string_view key, std::uint32_t hash) const {
+  return index_.Find(key, hash, [this](std::size_t i) { return names_[i]; });
 }
 
 TSectionValues::TSectionValues(const TIniText& ini, const TSectionKeySet& keys)
@@ -18,7 +18,7 @@ TSectionValues::TSectionValues(const TIniText& ini, const TSectionKeySet& keys)
   const std::vector<TIniText::TSection>& sections = ini.Sections();
   for (std::size_t s = 0; s < sections.size(); ++s) {
     for (const TIniText::TKey& key : sections[s].Keys) {
-      const std::size_t k = keys.Find(key.Name);
+      const std::size_t k = keys.Find(key.Name, key.NameHash);
       if (k != TNoCasePositions::npos) own_[s * keyCount_ + k] = &key.Value;
     }
     const std::string* parent = sections[s].Find("PARENTCLASS");

@@ -26,7 +26,8 @@ class TSectionKeySet {
   explicit TSectionKeySet(std::span<const std::string_view> names);
   std::size_t size() const { return names_.size(); }
   // The position of a key name (ignoring case), or TNoCasePositions::npos.
-  std::size_t Find(std::string_view key) const;
+  std::size_t Find(std::string_view key) const { return Find(key, NoCaseHash(key)); }
+  std::size_t Find(std::string_view key, std::uint32_t hash) const;
 
  private:
   std::span<const std::string_view> names_;
