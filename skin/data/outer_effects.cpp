@@ -38,12 +38,29 @@ constexpr std::array<TKeyDefault, 14> kKeys = {{
 }};
 
 // Inclusive edge test: the pixel centre lies inside or on the triangle.
-bool InTriangle(int x, int y, int ax, int ay, int bx, int by, int cx, int cy) {
+constexpr bool InTriangle(int x, int y, int ax, int ay, int bx, int by, int cx, int cy) {
   const auto side = [&](int px, int py, int qx, int qy) { return (qx - px) * (y - py) - (qy - py) * (x - px); };
   const int d1 = side(ax, ay, bx, by), d2 = side(bx, by, cx, cy), d3 = side(cx, cy, ax, ay);
   const bool negative = d1 < 0 || d2 < 0 || d3 < 0, positive = d1 > 0 || d2 > 0 || d3 > 0;
   return !(negative && positive);
 }
+
+// The colour each pixel of the upper band takes: the top or bottom colour by
+// row, then the left triangle, then the right one drawn over it.
+enum TBandColor : std::uint8_t { bcTopOrBottom, bcLeft, bcRight };
+constexpr std::array<std::array<TBandColor, kBlurSize>, kBlurSize> BandColors() {
+  constexpr int w = kBlurSize, h = w / 2;
+  std::array<std::array<TBandColor, kBlurSize>, kBlurSize> out{};
+  for (int y = 0; y < w; ++y)
+    for (int x = 0; x < w; ++x) {
+      TBandColor& c = out[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
+      c = bcTopOrBottom;
+      if (InTriangle(x, y, 0, 1, h - 1, h, 0, w - 2)) c = bcLeft;
+      if (InTriangle(x, y, w - 1, 1, h + 1, h, w - 1, w - 2)) c = bcRight;
+    }
+  return out;
+}
+constexpr auto kBandColors = BandColors();
 
 TsColor Opaque(int color) { return SwapRedBlue(ColorToRGB(static_cast<TColor>(color))) | 0xFF000000u; }
 
@@ -53,9 +70,13 @@ const std::array<std::array<std::uint8_t, kBlurSize>, kBlurSize> kBlurPicture = 
 
 OuterEffectRecord ReadOuterEffect(const TIniText& ini, int index) {
   const std::string prefix = index == 0 ? "LO_" : "SH_";
+  const TIniText::TSection* global = ini.FindSection("GLOBALINFO");
   std::array<int, 14> v{};
-  for (std::size_t k = 0; k < kKeys.size(); ++k)
-    v[k] = ini.ReadInteger("GLOBALINFO", prefix + kKeys[k].Suffix, index == 0 ? kKeys[k].Lowered : kKeys[k].Shadow);
+  for (std::size_t k = 0; k < kKeys.size(); ++k) {
+    const int fallback = index == 0 ? kKeys[k].Lowered : kKeys[k].Shadow;
+    const std::string* text = global ? global->Find(prefix + kKeys[k].Suffix) : nullptr;
+    v[k] = text ? ParseInt32(*text).value_or(fallback) : fallback;
+  }
   OuterEffectRecord r;
   for (int k = 0; k < 4; ++k) {
     r.Color[k] = v[k];
@@ -84,10 +105,10 @@ TsMaskData SynthesiseOuterEffect(OuterEffectRecord& effect) {
                 bottom = Opaque(effect.Color[3]);
   for (int y = 0; y < w; ++y) {
     TsColor* row = md.Image.Row(y);
+    const std::array<TBandColor, kBlurSize>& colors = kBandColors[static_cast<std::size_t>(y)];
     for (int x = 0; x < w; ++x) {
-      row[x] = y < h ? top : bottom;
-      if (InTriangle(x, y, 0, 1, h - 1, h, 0, w - 2)) row[x] = left;
-      if (InTriangle(x, y, w - 1, 1, h + 1, h, w - 1, w - 2)) row[x] = right;
+      const TBandColor c = colors[static_cast<std::size_t>(x)];
+      row[x] = c == bcLeft ? left : c == bcRight ? right : y < h ? top : bottom;
     }
   }
   for (int y = 0; y < w; ++y) {
