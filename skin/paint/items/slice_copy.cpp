@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "skin/data/skin_model.h"
 
@@ -123,10 +124,13 @@ void SliceCopy(TBitmap32& dst, const TRect& dstRect, const TSliceSource& src, co
     const int i = y - dstRect.Top;
     return srcRect.Top + (stretched ? static_cast<int>((2LL * i + 1) * sh / (2LL * dh)) : i);
   };
-  // Source columns inside the picture.
+  // Source columns inside the picture, looked up once per call.
   int x0 = clip.Left, x1 = clip.Right;
   while (x0 < x1 && sourceX(x0) < 0) ++x0;
   while (x1 > x0 && sourceX(x1 - 1) >= pic.Width()) --x1;
+  thread_local std::vector<int> columns;
+  columns.resize(static_cast<std::size_t>(x1 - x0));
+  for (int x = x0; x < x1; ++x) columns[static_cast<std::size_t>(x - x0)] = sourceX(x);
   for (int y = clip.Top; y < clip.Bottom; ++y) {
     const int sy = sourceY(y);
     if (sy < 0 || sy >= pic.Height() || sy + maskOffset < 0 || sy + maskOffset >= pic.Height()) continue;
@@ -138,7 +142,7 @@ void SliceCopy(TBitmap32& dst, const TRect& dstRect, const TSliceSource& src, co
       continue;
     }
     for (int x = x0; x < x1; ++x) {
-      const int sx = sourceX(x);
+      const int sx = columns[static_cast<std::size_t>(x - x0)];
       rule.Apply(d[x], s[sx], m[sx], x, y);
     }
   }
