@@ -17,6 +17,7 @@
 #include "framework/label.h"
 #include "framework/menus.h"
 #include "framework/timer.h"
+#include "skin/data/win/skin_manager.h"
 #include "tray/tray_icon.h"
 
 class TForm1 : public TForm, private lanque::LoginView {
@@ -47,6 +48,7 @@ class TForm1 : public TForm, private lanque::LoginView {
   TMenuItem* N3;
   TMenuItem* N2;
   TApplicationEvents* ApplicationEvents1;
+  TsSkinManager* sSkinManager1;
 
   void FormCreate(TComponent* Sender);
   void FormCloseQuery(TComponent* Sender, bool& CanClose);

@@ -3,11 +3,14 @@
 #include "app/login_form.h"
 
 #include "app/resources.h"
+#include "skins/internal_skin.h"
 #include "skin/data/jpeg_decode.h"
 
 namespace {
 
 constexpr TColor kFieldColor = 16774637;  // red 237, green 245, blue 255
+// The name the skin stored with the window goes by.
+constexpr char kInternalSkinName[] = "Lanque";
 
 TDecodedImage LoadBannerPicture() {
   HMODULE module = GetModuleHandleW(nullptr);
@@ -46,6 +49,19 @@ TMenuItem* AddMenuItem(TForm1* Form, TPopupMenu* Menu, const wchar_t* Name, cons
 }  // namespace
 
 void TForm1::BuildLayout() {
+  // The skin manager comes first: it is the application's default manager
+  // by the time the other components are made.
+  sSkinManager1 = new TsSkinManager(this);
+  sSkinManager1->SetName(L"sSkinManager1");
+  sSkinManager1->BeginLoading();
+  const auto package = InternalSkinPackage();
+  sSkinManager1->InternalSkins.Add({kInternalSkinName, {package.begin(), package.end()}});
+  sSkinManager1->SetSkinDirectory("c:\\Skins");
+  sSkinManager1->Options.OptimizingPriority = opMemory;
+  sSkinManager1->MenuSupport.IcoLineSkin = "ICOLINE";
+  sSkinManager1->SetSkinName(kInternalSkinName);
+  sSkinManager1->Loaded();  // announces the skin (acmNewSkin)
+
   SetName(L"Form1");
   SetCaption(L"蓝鹊商务版登陆");
   SetBorderStyle(bsSingle);

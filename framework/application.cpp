@@ -19,6 +19,9 @@ TApplication::TApplication() : TComponent(nullptr) {
 TApplication::~TApplication() {
   // Forms and their components go while the application is still whole.
   while (GetComponentCount() > 0) delete GetComponent(GetComponentCount() - 1);
+  // A quit request this application posted and never took belongs to nobody else.
+  MSG quit;
+  if (FTerminated) PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
   if (Application == this) Application = nullptr;
 }
 

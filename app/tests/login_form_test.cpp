@@ -95,6 +95,13 @@ TEST_F(LoginFormTest, StartsInitialisingWithTheButtonDisabledAndTheIconUp) {
   EXPECT_EQ(Form->State().Tag, 1);
 }
 
+TEST_F(LoginFormTest, TheSkinStoredWithTheWindowIsCurrent) {
+  EXPECT_EQ(Form->sSkinManager1->GetSkinName(), "Lanque");
+  EXPECT_EQ(Form->sSkinManager1->GetSkinInfo(), "8.50");
+  EXPECT_TRUE(Form->sSkinManager1->Model.Loaded());
+  EXPECT_GE(Form->sSkinManager1->Model.GetSkinIndex("BUTTON"), 0);
+}
+
 TEST_F(LoginFormTest, TabOrderRunsThroughTheFieldsInLayoutOrder) {
   // Tab moves between sibling windows in z-order; browsers are skipped (no tab stop).
   std::vector<HWND> order;
