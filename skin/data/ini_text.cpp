@@ -112,13 +112,27 @@ const std::string* TIniText::Find(std::string_view section, std::string_view key
   return s == nullptr ? nullptr : s->Find(key);
 }
 
-std::string TIniText::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const {
-  const std::string* value = Find(section, key);
+const TIniText::TSection& TIniText::SectionOrEmpty(std::string_view name) const {
+  static const TSection kEmpty;
+  const TSection* section = FindSection(name);
+  return section ? *section : kEmpty;
+}
+
+std::string TIniText::TSection::ReadString(std::string_view key, std::string_view fallback) const {
+  const std::string* value = Find(key);
   return value ? *value : std::string(fallback);
 }
 
-std::int32_t TIniText::ReadInteger(std::string_view section, std::string_view key, std::int32_t fallback) const {
-  const std::string* value = Find(section, key);
+std::int32_t TIniText::TSection::ReadInteger(std::string_view key, std::int32_t fallback) const {
+  const std::string* value = Find(key);
   if (value == nullptr) return fallback;
   return ParseInt32(*value).value_or(fallback);
+}
+
+std::string TIniText::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const {
+  return SectionOrEmpty(section).ReadString(key, fallback);
+}
+
+std::int32_t TIniText::ReadInteger(std::string_view section, std::string_view key, std::int32_t fallback) const {
+  return SectionOrEmpty(section).ReadInteger(key, fallback);
 }

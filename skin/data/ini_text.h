@@ -58,6 +58,9 @@ class TIniText {
     std::string Name;  // as first written
     std::vector<TKey> Keys;
     const std::string* Find(std::string_view key) const;
+    std::string ReadString(std::string_view key, std::string_view fallback) const;
+    // A signed 32-bit decimal value; anything else reads as the fallback.
+    std::int32_t ReadInteger(std::string_view key, std::int32_t fallback) const;
 
     TNoCasePositions index_;  // of Keys
   };
@@ -67,6 +70,9 @@ class TIniText {
 
   const std::vector<TSection>& Sections() const { return sections_; }
   const TSection* FindSection(std::string_view name) const;
+  // The section, or an empty one when the text has none of that name: for
+  // reading many keys of one section.
+  const TSection& SectionOrEmpty(std::string_view name) const;
   bool SectionExists(std::string_view name) const { return FindSection(name) != nullptr; }
 
   // The value, or none when the section or key is missing.

@@ -70,13 +70,10 @@ const std::array<std::array<std::uint8_t, kBlurSize>, kBlurSize> kBlurPicture = 
 
 OuterEffectRecord ReadOuterEffect(const TIniText& ini, int index) {
   const std::string prefix = index == 0 ? "LO_" : "SH_";
-  const TIniText::TSection* global = ini.FindSection("GLOBALINFO");
+  const TIniText::TSection& global = ini.SectionOrEmpty("GLOBALINFO");
   std::array<int, 14> v{};
-  for (std::size_t k = 0; k < kKeys.size(); ++k) {
-    const int fallback = index == 0 ? kKeys[k].Lowered : kKeys[k].Shadow;
-    const std::string* text = global ? global->Find(prefix + kKeys[k].Suffix) : nullptr;
-    v[k] = text ? ParseInt32(*text).value_or(fallback) : fallback;
-  }
+  for (std::size_t k = 0; k < kKeys.size(); ++k)
+    v[k] = global.ReadInteger(prefix + kKeys[k].Suffix, index == 0 ? kKeys[k].Lowered : kKeys[k].Shadow);
   OuterEffectRecord r;
   for (int k = 0; k < 4; ++k) {
     r.Color[k] = v[k];

@@ -80,11 +80,11 @@ void CopyStateValues(TsGenState& to, const TsGenState& from) {
 }
 
 void TsSkinModel::ReadSkinData() {
-  const TIniText& ini = source_->Options();
-  const auto num = [&](const char* key, int fallback) { return ini.ReadInteger("GLOBALINFO", key, fallback); };
+  const TIniText::TSection& global = source_->Options().SectionOrEmpty("GLOBALINFO");
+  const auto num = [&](const char* key, int fallback) { return global.ReadInteger(key, fallback); };
   TsSkinData& d = SkinData;
-  d.Author = ini.ReadString("GLOBALINFO", "AUTHOR", "");
-  d.Description = ini.ReadString("GLOBALINFO", "DESCRIPTION", "");
+  d.Author = global.ReadString("AUTHOR", "");
+  d.Description = global.ReadString("DESCRIPTION", "");
   d.BorderWidth = num("BORDERWIDTH", 4);
   d.TitleHeight = num("TITLEHEIGHT", 30);
   if (d.TitleHeight == 0) d.TitleHeight = 30;
@@ -105,7 +105,7 @@ void TsSkinModel::ReadSkinData() {
   d.BILeft = num("BILEFT", 0);
   d.BITop = num("BITOP", 0);
   d.BIKeepHUE = num("BIKEEPHUE", 0);
-  const std::string aero = UpperName(ini.ReadString("GLOBALINFO", "AEROBLUR", "0"));
+  const std::string aero = UpperName(global.ReadString("AEROBLUR", "0"));
   d.AeroBlur = aero == "TRUE" || ParseInt32(aero).value_or(0) != 0;
   d.BIConCloseGlow = num("BICONCLOSEGLOW", 0);
   d.BIConCloseGlowMargin = num("BICONCLOSEGLOWMARGIN", 0);
@@ -261,9 +261,9 @@ void TsSkinModel::InitMaskIndexes() {
 }
 
 void TsSkinModel::FillPalette() {
-  const TIniText& ini = source_->Options();
+  const TIniText::TSection& globalInfo = source_->Options().SectionOrEmpty("GLOBALINFO");
   const auto global = [&](const char* key, TColor fallback) {
-    return static_cast<TColor>(ini.ReadInteger("GLOBALINFO", key, static_cast<std::int32_t>(fallback)));
+    return static_cast<TColor>(globalInfo.ReadInteger(key, static_cast<std::int32_t>(fallback)));
   };
   TacPalette& p = Palette;
   p[pcMainColor] = global("COLOR", SysColor(COLOR_BTNFACE));
