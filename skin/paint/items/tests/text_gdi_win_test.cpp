@@ -38,7 +38,9 @@ TEST(GdiTextRasteriser, MeasuresAndCutsTextOfTheSystemCodePage) {
     const std::string cut = CutText(name, width, raster);
     ASSERT_GE(cut.size(), 3u);
     ASSERT_EQ(cut.substr(cut.size() - 3), "...");
-    if (twoByte) ASSERT_EQ((cut.size() - 3) % 2, 0u) << "width " << width;  // never half a character
+    if (twoByte) {
+      ASSERT_EQ((cut.size() - 3) % 2, 0u) << "width " << width;  // never half a character
+    }
   }
   EXPECT_EQ(CutText(name, raster.TextWidth(name), raster), name);
 }
