@@ -125,6 +125,7 @@ void TsSkinManager::SetActive(bool Value) {
   if (FSkinName.empty()) return;
   if (!IsLoading()) SendRemoveSkin();
   Model.InitConstantIndexes();
+  CheckShadows();
   if (OnDeactivate) OnDeactivate(this);
 }
 
@@ -164,6 +165,7 @@ bool TsSkinManager::LoadNamedSkin() {
   if (index < 0) {
     Model.Clear();
     FActive = false;
+    CheckShadows();
     return false;
   }
   return LoadFrom(*TsSkinSource::FromPackedBytes(InternalSkins.GetItem(index).Data));
@@ -188,6 +190,7 @@ bool TsSkinManager::LoadFrom(const TsSkinSource& Source) {
   }
   CheckVersion();
   ApplyColorChanges(Model, FHueOffset, FSaturation, FBrightness);
+  CheckShadows();
   if (OnSkinLoading) OnSkinLoading(this);
   FLoadingSkin = false;
   return true;
@@ -313,7 +316,15 @@ void TsSkinManager::SetBrightness(int Value) {
 void TsSkinManager::SetExtendedBorders(bool Value) {
   if (Value == FExtendedBorders) return;
   FExtendedBorders = Value;
-  if (FActive && !IsLoading()) SetSkinName(FSkinName);
+  if (FActive && !IsLoading())
+    SetSkinName(FSkinName);
+  else
+    CheckShadows();
+}
+
+void TsSkinManager::CheckShadows() {
+  // The skin's shadow image is sized by its own margins.
+  ::CheckShadows(Model, FActive && FExtendedBorders && Model.Loaded(), {}, Shadows);
 }
 
 std::string TsSkinManager::GetExternalSkinNames(std::vector<std::string>& List, TacSkinTypes Types) const {
@@ -358,7 +369,9 @@ bool TsSkinManager::ExtractByIndex(int Index, const std::string& DestDir) const 
 
 bool TsSkinManager::ChangeImageInSkin(const std::string& Section, const std::string& Key,
                                       const std::string& FileName) {
-  return FSkinLoaded && ::ChangeImageInSkin(Model, Section, Key, PathFromSystemName(FileName));
+  if (!FSkinLoaded || !::ChangeImageInSkin(Model, Section, Key, PathFromSystemName(FileName))) return false;
+  CheckShadows();  // the changed image may be the shadow image
+  return true;
 }
 
 int TsSkinManager::GetScrollSize() const {

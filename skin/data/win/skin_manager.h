@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/application.h"
+#include "skin/data/binding/form_shadows.h"
 #include "skin/data/binding/skin_names.h"
 #include "skin/data/skin_model.h"
 #include "skin/data/stored_skins.h"
@@ -119,6 +120,8 @@ class TsSkinManager : public TComponent {
   void SetIsDefault(bool Value);
   bool GetExtendedBorders() const { return FExtendedBorders; }
   void SetExtendedBorders(bool Value);
+  // Rebuilds Shadows: margins 0 unless extended borders are on and a skin is active.
+  void CheckShadows();
 
   // The skin's version as text, "N/A" without a loaded skin.
   std::string GetSkinInfo() const;
@@ -166,6 +169,7 @@ class TsSkinManager : public TComponent {
   bool IsSkinLoading() const { return FLoadingSkin; }
 
   TsSkinModel Model;
+  TacShadowImages Shadows;  // the form shadows of extended borders
   TsStoredSkins InternalSkins;
   TacSkinEffects Effects;
   TacAnimEffects AnimEffects;
