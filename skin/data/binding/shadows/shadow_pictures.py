@@ -5,7 +5,7 @@
     python3 shadow_pictures.py embed OUT.cpp A.png I.png
                                                writes OUT.cpp defining ShadowPicturePng()
 
-Each picture is a 32 x 32 RGBA PNG: a soft blurred rounded rectangle in black
+Each picture is a 48 x 48 RGBA PNG: a soft blurred rounded rectangle in black
 whose shadow reaches 9 pixels beyond the rectangle's edges, the active one
 darker. Fully transparent pixels are written white with alpha 0, as image
 editors commonly store them; the program makes them all zero when it starts.
@@ -15,7 +15,7 @@ import struct
 import sys
 import zlib
 
-SIZE = 32
+SIZE = 48
 MARGIN = 9           # shadow width on each side
 RADIUS = 6           # corner radius of the shadowed rectangle
 PEAK = {"acSHDA": 0x78, "acSHDI": 0x40}

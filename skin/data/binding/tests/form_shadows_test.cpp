@@ -36,21 +36,21 @@ TEST(FormShadows, BuiltInPicturesAreCleanSoftAndDarkerWhenActive) {
   CheckShadows(model, true, {}, shadows);
   EXPECT_EQ(shadows.Margins, (std::array<int, 4>{9, 9, 9, 9}));
   for (const TBitmap32* picture : {&shadows.Active, &shadows.Inactive}) {
-    ASSERT_EQ(picture->Width(), 32);
-    ASSERT_EQ(picture->Height(), 32);
+    ASSERT_EQ(picture->Width(), 48);
+    ASSERT_EQ(picture->Height(), 48);
     EXPECT_FALSE(HasTransparentWhite(*picture));
     EXPECT_EQ(picture->Row(0)[0], 0u);  // the outer corner is all clear
   }
-  const TsColor centre = shadows.Active.Row(16)[16];
+  const TsColor centre = shadows.Active.Row(24)[24];
   EXPECT_EQ(centre & 0xFFFFFFu, 0u);  // black
-  EXPECT_GT(centre >> 24, shadows.Inactive.Row(16)[16] >> 24);
+  EXPECT_GT(centre >> 24, shadows.Inactive.Row(24)[24] >> 24);
   // The shadow fades outwards.
-  EXPECT_GT(shadows.Active.Row(16)[5] >> 24, shadows.Active.Row(16)[1] >> 24);
-  EXPECT_GT(shadows.Active.Row(16)[1] >> 24, 0u);
+  EXPECT_GT(shadows.Active.Row(24)[5] >> 24, shadows.Active.Row(24)[1] >> 24);
+  EXPECT_GT(shadows.Active.Row(24)[1] >> 24, 0u);
   // Built once: a second build gives the same pictures.
   TacShadowImages again;
   CheckShadows(model, true, {}, again);
-  EXPECT_EQ(again.Active.Row(16)[5], shadows.Active.Row(16)[5]);
+  EXPECT_EQ(again.Active.Row(24)[5], shadows.Active.Row(24)[5]);
 }
 
 // A skin whose "EXBORDER" image holds two 4 x 2 frames in the master bitmap:
