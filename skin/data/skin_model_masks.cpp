@@ -7,6 +7,7 @@
 #include "skin/data/packed_skin.h"
 #include "skin/data/skin_model.h"
 #include "skin/paint/fills.h"
+#include "skin/paint/transparent_pixels.h"
 
 namespace {
 
@@ -25,15 +26,6 @@ double ReadVersion(const TIniText& ini) {
     for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) fraction += (text[i] - '0') * (scale /= 10);
   if (i != text.size()) return 0;
   return negative ? -(whole + fraction) : whole + fraction;
-}
-
-// Every white pixel with alpha 0 becomes all zero.
-void NormaliseTransparent(TBitmap32& bmp) {
-  for (int y = 0; y < bmp.Height(); ++y) {
-    TsColor* row = bmp.Row(y);
-    for (int x = 0; x < bmp.Width(); ++x)
-      if (row[x] == 0x00FFFFFF) row[x] = 0;
-  }
 }
 
 bool HasKeyPixel(const TBitmap32& bmp, int left, int top, int right, int bottom) {

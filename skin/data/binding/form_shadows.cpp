@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "skin/data/binding/shadow_pictures.h"
-#include "skin/data/binding/transparent_pixels.h"
+#include "skin/paint/transparent_pixels.h"
 #include "skin/data/image_decode.h"
 
 namespace {

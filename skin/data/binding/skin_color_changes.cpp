@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "skin/data/binding/transparent_pixels.h"
+#include "skin/paint/transparent_pixels.h"
 #include "skin/paint/hsv.h"
 #include "skin/paint/pixel_changes.h"
 

@@ -1,4 +1,4 @@
-#include "skin/data/binding/transparent_pixels.h"
+#include "skin/paint/transparent_pixels.h"
 
 void NormaliseTransparent(TBitmap32& bmp) {
   const int width = bmp.Width();
