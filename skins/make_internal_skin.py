@@ -116,6 +116,21 @@ def box(cv, x, y, w, h, *, top, bottom=None, border=None, radius=3, corners=(1, 
                 cv.set(x + i, mask + j, (m, m, m))
 
 
+def blend(cv, i, j, c, a, bg):
+    """Lays colour c over pixel (i, j) at coverage a. Over a hole the pixel mixes
+    with bg, or without bg becomes c where it is at least half covered."""
+    if a <= 0:
+        return
+    under = cv.get(i, j)
+    if under == MAGENTA:
+        if bg is None:
+            if a >= 0.5:
+                cv.set(i, j, c)
+            return
+        under = bg
+    cv.set(i, j, mix(under, c, a))
+
+
 def line(cv, x0, y0, x1, y1, c, width=1.6, bg=None):
     """An anti-aliased line blended into what is there (magenta counts as bg)."""
     minx, maxx = int(min(x0, x1) - width - 1), int(max(x0, x1) + width + 1)
@@ -129,16 +144,7 @@ def line(cv, x0, y0, x1, y1, c, width=1.6, bg=None):
             cx, cy = i + 0.5, j + 0.5
             t = max(0.0, min(1.0, ((cx - x0) * dx + (cy - y0) * dy) / length2))
             d = math.hypot(cx - (x0 + t * dx), cy - (y0 + t * dy))
-            a = max(0.0, min(1.0, width / 2 + 0.5 - d))
-            if a > 0:
-                under = cv.get(i, j)
-                if under == MAGENTA:
-                    if bg is None:
-                        if a >= 0.5:
-                            cv.set(i, j, c)
-                        continue
-                    under = bg
-                cv.set(i, j, mix(under, c, a))
+            blend(cv, i, j, c, max(0.0, min(1.0, width / 2 + 0.5 - d)), bg)
 
 
 def disc(cv, cx, cy, r, c, bg=None):
@@ -146,16 +152,7 @@ def disc(cv, cx, cy, r, c, bg=None):
         for i in range(int(cx - r - 1), int(cx + r + 2)):
             if not (0 <= i < cv.w and 0 <= j < cv.h):
                 continue
-            a = max(0.0, min(1.0, r + 0.5 - math.hypot(i + 0.5 - cx, j + 0.5 - cy)))
-            if a > 0:
-                under = cv.get(i, j)
-                if under == MAGENTA:
-                    if bg is None:
-                        if a >= 0.5:
-                            cv.set(i, j, c)
-                        continue
-                    under = bg
-                cv.set(i, j, mix(under, c, a))
+            blend(cv, i, j, c, max(0.0, min(1.0, r + 0.5 - math.hypot(i + 0.5 - cx, j + 0.5 - cy))), bg)
 
 
 class Sheet:

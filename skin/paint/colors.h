@@ -13,6 +13,15 @@ using TsColor = std::uint32_t;
 inline constexpr TColor sFuchsia = 0x00FF00FF;  // the key colour of skin images
 inline constexpr TColor clNone = 0x1FFFFFFF;    // no colour; as a key: skip nothing
 
+// Blue, green and red multiplied by the pixel's own alpha (shift by 8); red
+// and blue share one multiply, as each product stays below 2^16.
+inline constexpr TsColor PremultipliedByAlpha(TsColor p) {
+  const TsColor a = p >> 24;
+  const TsColor rb = (((p & 0x00FF00FFu) * a) >> 8) & 0x00FF00FFu;
+  const TsColor g = (((p & 0x0000FF00u) * a) >> 8) & 0x0000FF00u;
+  return (p & 0xFF000000u) | rb | g;
+}
+
 inline constexpr std::uint32_t SwapRedBlue(std::uint32_t c) {
   return (c & 0xFF00FF00u) | ((c & 0xFFu) << 16) | ((c >> 16) & 0xFFu);
 }

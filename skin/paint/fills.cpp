@@ -33,11 +33,7 @@ void UpdateAlpha(TBitmap32& bmp, const TRect& rect) {
     TsColor* row = bmp.Row(y);
     for (int x = r.Left; x < r.Right; ++x) {
       const TsColor p = row[x];
-      const TsColor a = p >> 24;
-      // Red and blue share one multiply: each product stays below 2^16.
-      const TsColor rb = (((p & 0x00FF00FFu) * a) >> 8) & 0x00FF00FFu;
-      const TsColor g = (((p & 0x0000FF00u) * a) >> 8) & 0x0000FF00u;
-      row[x] = p == 0x00FFFFFFu ? 0 : (p & 0xFF000000u) | rb | g;
+      row[x] = p == 0x00FFFFFFu ? 0 : PremultipliedByAlpha(p);
     }
   }
 }

@@ -16,11 +16,8 @@ void PrepareAlphaKeepingKey(TBitmap32& bmp, const TRect& rect, TColor key) {
     TsColor* row = bmp.Row(y);
     for (int x = r.Left; x < r.Right; ++x) {
       const TsColor p = row[x];
-      const TsColor a = p >> 24;
-      if (a == 255 || p == key) continue;
-      const TsColor rb = (((p & 0x00FF00FFu) * a) >> 8) & 0x00FF00FFu;
-      const TsColor g = (((p & 0x0000FF00u) * a) >> 8) & 0x0000FF00u;
-      row[x] = (p & 0xFF000000u) | rb | g;
+      if ((p >> 24) == 255 || p == key) continue;
+      row[x] = PremultipliedByAlpha(p);
     }
   }
 }
