@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -12,6 +11,7 @@
 #include "skin/data/skin_model.h"
 #include "skin/data/skin_source.h"
 #include "skins/internal_skin.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
@@ -47,11 +47,10 @@ TEST(InternalSkinPackage, HoldsOptionsButtonHugeAndMasterInThatOrder) {
 }
 
 TEST(InternalSkinPackage, EqualsWhatPackDirWritesOfTheSkinFolder) {
-  std::random_device random;
-  const auto file = std::filesystem::temp_directory_path() / ("lanque-internal-" + std::to_string(random()) + ".asz");
+  const TScratchDir scratch;
+  const auto file = scratch.Path() / "internal.asz";
   ASSERT_TRUE(PackDir(LANQUE_INTERNAL_SKIN_DIR, file));
   const std::vector<std::uint8_t> packed = ReadFileBytes(file);
-  std::filesystem::remove(file);
   const std::span<const std::uint8_t> embedded = InternalSkinPackage();
   EXPECT_TRUE(std::equal(packed.begin(), packed.end(), embedded.begin(), embedded.end()));
 }

@@ -5,6 +5,7 @@
 
 #include "app/settings/ini_settings_store.h"
 #include "app/settings/registry_settings_store.h"
+#include "tests/support/scratch_dir.h"
 
 namespace lanque {
 namespace {
@@ -17,17 +18,11 @@ class SettingsStoreTest : public ::testing::Test {
   void SetUp() override {
     const std::wstring unique = std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount());
     keyPath_ = L"Software\\lanque-settings-test-" + unique;
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    folder_ = std::wstring(temp) + L"lanque-settings-test-" + unique;
-    ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr));
+    folder_ = scratch_.Path().wstring();
   }
   void TearDown() override {
     RegDeleteTreeW(HKEY_CURRENT_USER, keyPath_.c_str());
     RegDeleteKeyW(HKEY_CURRENT_USER, keyPath_.c_str());
-    for (const wchar_t* name : {L"\\config.ini", L"\\user\\config.ini"}) DeleteFileW((folder_ + name).c_str());
-    RemoveDirectoryW((folder_ + L"\\user").c_str());
-    RemoveDirectoryW(folder_.c_str());
   }
 
   bool KeyExists() {
@@ -39,6 +34,7 @@ class SettingsStoreTest : public ::testing::Test {
   bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
   std::wstring keyPath_;
+  TScratchDir scratch_;
   std::wstring folder_;
 };
 

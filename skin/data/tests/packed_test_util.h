@@ -5,9 +5,10 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <random>
 #include <string>
 #include <vector>
+
+#include "tests/support/scratch_dir.h"
 
 using TBytes = std::vector<std::uint8_t>;
 
@@ -40,20 +41,3 @@ inline TBytes ContainerHeader(std::uint32_t count) {
   return out;
 }
 
-// A folder under the system's temporary folder, removed with its contents.
-class TScratchDir {
- public:
-  TScratchDir() {
-    std::random_device random;
-    path_ = std::filesystem::temp_directory_path() / ("lanque-test-" + std::to_string(random()));
-    std::filesystem::create_directories(path_);
-  }
-  ~TScratchDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  const std::filesystem::path& Path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};

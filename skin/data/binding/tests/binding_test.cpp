@@ -9,6 +9,7 @@
 #include "skin/data/binding/control_kinds.h"
 #include "skin/data/binding/skin_commands.h"
 #include "skin/data/binding/skin_names.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
@@ -96,8 +97,8 @@ TEST(SkinNames, SkinDirectoryIsResolvedAgainstTheProgramFolder) {
 
 TEST(SkinNames, DirectoryListsFoldersWithOptionsAndPackedFiles) {
   namespace fs = std::filesystem;
-  const fs::path dir = fs::temp_directory_path() / "lanque_skin_names_test";
-  fs::remove_all(dir);
+  const TScratchDir scratch;
+  const fs::path& dir = scratch.Path();
   fs::create_directories(dir / "Folder");
   fs::create_directories(dir / "NoOptions");
   fs::create_directories(dir / ".Hidden");
@@ -115,7 +116,6 @@ TEST(SkinNames, DirectoryListsFoldersWithOptionsAndPackedFiles) {
   EXPECT_EQ(ExternalSkinsIn(full, stUnpacked), (std::vector<std::string>{"Folder"}));
   EXPECT_EQ(ExternalSkinsIn(full, stPacked), (std::vector<std::string>{"Packed"}));
   EXPECT_TRUE(ExternalSkinsIn(full + "missing/", stAllSkins).empty());
-  fs::remove_all(dir);
 }
 
 TEST(BoundLabel, PlacesTheLabelByLayout) {

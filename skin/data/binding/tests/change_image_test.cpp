@@ -4,6 +4,8 @@
 
 #include <fstream>
 
+#include "tests/support/scratch_dir.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -11,21 +13,19 @@ namespace fs = std::filesystem;
 class ChangeImageTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    Dir = fs::temp_directory_path() / "lanque_change_image_test";
-    fs::remove_all(Dir);
-    fs::create_directories(Dir);
+    Dir = Scratch.Path();
     fs::copy_file(fs::path(LANQUE_TEST_SKIN_DIR) / "Tex4.bmp", Dir / "Tex4.bmp");
     fs::copy_file(fs::path(LANQUE_TEST_SKIN_DIR) / "Glyph.png", Dir / "Glyph.png");
     std::ofstream(Dir / "Options.dat") << "[GLOBALINFO]\nVERSION=8.00\n[BUTTON]\nCOLOR=1\nGLYPH=Tex4.bmp\n";
     Source = TsSkinSource::FromFolder(Dir);
     Model.Load(*Source);
   }
-  void TearDown() override { fs::remove_all(Dir); }
   int Records(const std::string& section, const std::string& key) const {
     return static_cast<int>(std::count_if(Model.ma.begin(), Model.ma.end(), [&](const TsMaskData& md) {
       return md.SectionName == section && md.KeyName == key;
     }));
   }
+  TScratchDir Scratch;
   fs::path Dir;
   std::unique_ptr<TsSkinSource> Source;
   TsSkinModel Model;

@@ -6,6 +6,7 @@
 #include "skin/data/binding/control_kinds.h"
 #include "skin/data/win/skin_manager.h"
 #include "skin/data/win/tests/skinned_test_controls.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
@@ -15,8 +16,7 @@ class CommonDataTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Application = &App;
-    Dir = fs::temp_directory_path() / "lanque_common_data_test";
-    fs::remove_all(Dir);
+    Dir = Scratch.Path();
     WriteTestSkin(Dir / "Test");
     Form = App.CreateForm<TForm>();
     Form->SetBounds(10, 10, 300, 200);
@@ -28,7 +28,6 @@ class CommonDataTest : public ::testing::Test {
   void TearDown() override {
     delete Form;
     Application = nullptr;
-    fs::remove_all(Dir);
   }
   // A loaded skinned control on a parent.
   template <typename T>
@@ -42,6 +41,7 @@ class CommonDataTest : public ::testing::Test {
   static bool HasUpdate(TWinControl* control) { return GetUpdateRect(control->GetHandle(), nullptr, FALSE); }
 
   TApplication App;
+  TScratchDir Scratch;
   fs::path Dir;
   TForm* Form = nullptr;
   TsSkinManager* Manager = nullptr;

@@ -6,6 +6,7 @@
 
 #include "skin/data/win/tests/skinned_test_controls.h"
 #include "skins/internal_skin.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
@@ -29,15 +30,12 @@ class SkinManagerTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Application = &App;
-    Dir = fs::temp_directory_path() / "lanque_skin_manager_test";
-    fs::remove_all(Dir);
-    fs::create_directories(Dir);
+    Dir = Scratch.Path();
     Form = App.CreateForm<TForm>();
   }
   void TearDown() override {
     delete Form;
     Application = nullptr;
-    fs::remove_all(Dir);
   }
   // A manager as a stored layout makes it: internal skin, directory, name.
   TsSkinManager* MakeManager(const std::string& name) {
@@ -52,6 +50,7 @@ class SkinManagerTest : public ::testing::Test {
     return manager;
   }
   TApplication App;
+  TScratchDir Scratch;
   fs::path Dir;
   TForm* Form = nullptr;
   std::vector<std::string> Messages;
