@@ -17,7 +17,7 @@
 #include "framework/label.h"
 #include "framework/menus.h"
 #include "framework/timer.h"
-#include "skin/data/win/skin_manager.h"
+#include "skin/win/skin_manager.h"
 #include "tray/tray_icon.h"
 
 class TForm1 : public TForm, private lanque::LoginView {

@@ -75,7 +75,8 @@ void TForm1::BuildLayout() {
   OnCloseQuery = [this](TComponent* Sender, bool& CanClose) { FormCloseQuery(Sender, CanClose); };
 
   Image1 = Place<TImage>(this, L"Image1", 8, 8, 289, 97);
-  Image1->SetPicture(LoadBannerPicture());
+  const TDecodedImage banner = LoadBannerPicture();
+  Image1->SetPicture(banner.Width, banner.Height, banner.Pixels.data());
 
   CppWebBrowser2 = Place<TCppWebBrowser>(this, L"CppWebBrowser2", 8, 8, 0, 97);
   CppWebBrowser2->SetTabOrder(6);

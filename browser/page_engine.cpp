@@ -1,5 +1,6 @@
 #include "browser/page_engine.h"
 
+#include "base/private_messages.h"
 #include "browser/page_charset.h"
 
 #include <libxml/parser.h>
@@ -26,7 +27,6 @@ void ShowScrollBarWhenNeeded(HWND view) {
   ShowScrollBar(view, SB_VERT, lines * lineHeight > area.bottom);
 }
 
-constexpr UINT kFetchedMessage = WM_APP + 1;
 constexpr wchar_t kSinkClass[] = L"LanqueBrowserPageSink";
 
 std::wstring Lower(std::wstring text) {
@@ -159,7 +159,7 @@ void PageBrowserEngine::StartFetch(const std::wstring& address, unsigned serial,
     std::lock_guard<std::mutex> lock(inbox->mutex);
     if (!inbox->sink) return;
     inbox->results.push_back(std::move(fetched));
-    PostMessageW(inbox->sink, kFetchedMessage, 0, 0);
+    PostMessageW(inbox->sink, WM_PAGEFETCHED, 0, 0);
   }).detach();
 }
 
@@ -184,7 +184,7 @@ void PageBrowserEngine::TakeFetched(Fetched& fetched) {
 
 LRESULT CALLBACK PageBrowserEngine::SinkProc(HWND window, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
-  if (message != kFetchedMessage) return DefWindowProcW(window, message, wParam, lParam);
+  if (message != WM_PAGEFETCHED) return DefWindowProcW(window, message, wParam, lParam);
   auto* engine = reinterpret_cast<PageBrowserEngine*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   std::vector<Fetched> results;
   {

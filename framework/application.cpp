@@ -67,9 +67,11 @@ void TApplication::Run() {
 bool TApplication::ProcessMessage(MSG& Msg) {
   bool handled = false;
   if (OnMessage) OnMessage(Msg, handled);
-  const std::vector<TApplicationEvents*> events = FEvents;
-  for (TApplicationEvents* listener : events)
-    if (!handled && listener->OnMessage) listener->OnMessage(Msg, handled);
+  if (!handled)
+    FEvents.Broadcast([&](TApplicationEvents* listener) {
+      if (listener->OnMessage) listener->OnMessage(Msg, handled);
+      return handled;
+    });
   if (handled) return true;
   // Tab, Shift+Tab and the arrow keys move between the controls of a form.
   HWND root = Msg.hwnd ? GetAncestor(Msg.hwnd, GA_ROOT) : nullptr;
@@ -91,9 +93,10 @@ void TApplication::Minimize() {
   FMinimized = true;
   if (HWND window = GetHandle(); window && !IsIconic(window)) ShowWindow(window, SW_MINIMIZE);
   if (OnMinimize) OnMinimize(this);
-  const std::vector<TApplicationEvents*> events = FEvents;
-  for (TApplicationEvents* listener : events)
+  FEvents.Broadcast([this](TApplicationEvents* listener) {
     if (listener->OnMinimize) listener->OnMinimize(this);
+    return false;
+  });
 }
 
 void TApplication::Restore() {
@@ -101,23 +104,22 @@ void TApplication::Restore() {
   FMinimized = false;
   if (HWND window = GetHandle(); window && IsIconic(window)) ShowWindow(window, SW_RESTORE);
   if (OnRestore) OnRestore(this);
-  const std::vector<TApplicationEvents*> events = FEvents;
-  for (TApplicationEvents* listener : events)
+  FEvents.Broadcast([this](TApplicationEvents* listener) {
     if (listener->OnRestore) listener->OnRestore(this);
+    return false;
+  });
 }
 
 int TApplication::HookMainWindow(TWindowHook Hook) {
-  FHooks.emplace_back(FNextHookId, std::move(Hook));
+  FHooks.Add(std::make_shared<TMainWindowHook>(TMainWindowHook{FNextHookId, std::move(Hook)}));
   return FNextHookId++;
 }
 
 void TApplication::UnhookMainWindow(int Id) {
-  std::erase_if(FHooks, [Id](const auto& entry) { return entry.first == Id; });
+  FHooks.RemoveIf([Id](const std::shared_ptr<TMainWindowHook>& entry) { return entry->Id == Id; });
 }
 
 bool TApplication::CallMainWindowHooks(TMessage& Message) {
-  const auto hooks = FHooks;  // a hook may unhook itself
-  for (const auto& [id, hook] : hooks)
-    if (hook(Message)) return true;
-  return false;
+  // The entry is held for the length of its call: a hook may unhook itself.
+  return FHooks.Broadcast([&Message](std::shared_ptr<TMainWindowHook> entry) { return entry->Hook(Message); });
 }

@@ -3,10 +3,12 @@
 // look at every queued message, main-window hooks, and minimising/restoring
 // the application as a whole.
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "framework/form.h"
+#include "framework/listener_list.h"
 
 class TApplicationEvents;
 
@@ -64,9 +66,13 @@ class TApplication : public TComponent {
   TIcon FIcon;
   bool FTerminated = false;
   bool FMinimized = false;
-  std::vector<std::pair<int, TWindowHook>> FHooks;
+  struct TMainWindowHook {
+    int Id;
+    TWindowHook Hook;
+  };
+  TListenerList<std::shared_ptr<TMainWindowHook>> FHooks;
   int FNextHookId = 1;
-  std::vector<TApplicationEvents*> FEvents;
+  TListenerList<TApplicationEvents*> FEvents;
 };
 
 // The program's application object, made by the program entry.

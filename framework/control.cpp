@@ -82,6 +82,7 @@ void TControl::Invalidate() {
 }
 
 LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  const TDispatchScope scope(this);
   TMessage message{Msg, WParam, LParam, 0};
   WindowProc(message);
   return message.Result;

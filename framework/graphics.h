@@ -6,11 +6,11 @@
 #include <functional>
 #include <string>
 
-#include "framework/win_handles.h"
-#include "skin/paint/colors.h"
+#include "base/win_handles.h"
+#include "base/color.h"
 
-// TColor is the skin painters' colour (0x00BBGGRR; with the top bit set, a
-// reference to system colour value & 0xFF), so controls and skins share one.
+// TColor (0x00BBGGRR; with the top bit set, a reference to system colour
+// value & 0xFF) is one type for controls and skins alike.
 constexpr TColor clSystemColor = 0x80000000u;
 constexpr TColor clBtnFace = clSystemColor | COLOR_BTNFACE;
 constexpr TColor clWindow = clSystemColor | COLOR_WINDOW;

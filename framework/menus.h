@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "framework/component.h"
-#include "framework/win_handles.h"
+#include "base/win_handles.h"
 
 class TMenuItem : public TComponent {
  public:

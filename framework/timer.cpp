@@ -1,24 +1,11 @@
 #include "framework/timer.h"
 
-namespace {
-constexpr UINT_PTR kTimerId = 1;
-}
+#include "framework/errors.h"
+#include "framework/timer_service.h"
 
-TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner) {
-  FWindow = std::make_unique<TUtilityWindow>([this](TMessage& Message) {
-    if (Message.Msg == WM_TIMER) {
-      Timer();
-      return;
-    }
-    FWindow->DefaultHandler(Message);
-  });
-  UpdateTimer();
-}
+TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner), FId(TTimerService::Instance().NewId()) { UpdateTimer(); }
 
-TTimer::~TTimer() {
-  FEnabled = false;
-  UpdateTimer();
-}
+TTimer::~TTimer() { TTimerService::Instance().Stop(FId); }
 
 void TTimer::SetEnabled(bool Value) {
   if (Value == FEnabled) return;
@@ -33,9 +20,11 @@ void TTimer::SetInterval(unsigned Value) {
 }
 
 void TTimer::UpdateTimer() {
-  if (FRunning) KillTimer(FWindow->GetHandle(), kTimerId);
-  FRunning = FEnabled && FInterval > 0;
-  if (FRunning) SetTimer(FWindow->GetHandle(), kTimerId, FInterval, nullptr);
+  TTimerService& service = TTimerService::Instance();
+  service.Stop(FId);
+  if (!FEnabled || FInterval == 0) return;
+  if (!service.Start(FId, FInterval, [this] { Timer(); }))
+    throw EOutOfResources("Not enough timers available");
 }
 
 void TTimer::Timer() {

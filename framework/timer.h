@@ -1,9 +1,10 @@
 #pragma once
-// A timer component: raises OnTimer every Interval milliseconds while enabled.
-#include <memory>
+// A timer component: raises OnTimer every Interval milliseconds while
+// enabled. Every timer of a thread runs on the one timer window of the
+// thread's timer service.
+#include <windows.h>
 
 #include "framework/component.h"
-#include "framework/utility_window.h"
 
 class TTimer : public TComponent {
  public:
@@ -21,10 +22,10 @@ class TTimer : public TComponent {
   virtual void Timer();
 
  private:
+  // Raises EOutOfResources when the system has no timer to give.
   void UpdateTimer();
 
   bool FEnabled = true;
   unsigned FInterval = 1000;
-  bool FRunning = false;
-  std::unique_ptr<TUtilityWindow> FWindow;
+  UINT_PTR FId;
 };

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "framework/messages.h"
-#include "framework/win_handles.h"
+#include "base/win_handles.h"
 
 class TUtilityWindow {
  public:

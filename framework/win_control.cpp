@@ -1,28 +1,76 @@
 #include "framework/win_control.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"LanqueWindow";
 constexpr wchar_t kControlProperty[] = L"LanqueControl";
 
+std::atomic<int> gBackBuffersMade{0};
+
 HINSTANCE ModuleInstance() { return GetModuleHandleW(nullptr); }
+
+// The framework's class: the system's default procedure below the control's subclass.
+void RegisterWindowClass() {
+  static const ATOM windowClass = [] {
+    WNDCLASSEXW wc{sizeof(wc)};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = ModuleInstance();
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kWindowClass;
+    return RegisterClassExW(&wc);
+  }();
+  (void)windowClass;
+}
+
+bool IsNonClientMessage(UINT Msg) {
+  return (Msg >= WM_NCCALCSIZE && Msg <= WM_NCACTIVATE) || (Msg >= WM_NCMOUSEMOVE && Msg <= WM_NCXBUTTONDBLCLK) ||
+         Msg == WM_NCMOUSEHOVER || Msg == WM_NCMOUSELEAVE;
+}
+
+// A 32-bit top-down DIB section: the same pixels whatever DC it is drawn to.
+HBITMAP CreateBackBuffer(int Width, int Height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = Width;
+  info.bmiHeader.biHeight = -Height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+}
 
 }  // namespace
 
-TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
+TWinControl::TWinControl(TComponent* AOwner)
+    : TControl(AOwner), FSubclass([this](TMessage& Message) { MainWndProc(Message); }) {}
 
 TWinControl::~TWinControl() {
+  // Freed without BeforeDestruction (not on the heap): what replaced
+  // WindowProc may be gone, so the window's last messages take the plain road.
+  WindowProc = [this](TMessage& Message) { TWinControl::WndProc(Message); };
+  ReleaseSkinHooks();
+  DestroyHandle();
   // The owner frees the children after this object is gone: cut them loose now.
   for (TControl* control : FControls) control->FParent = nullptr;
   FControls.clear();
+}
+
+void TWinControl::BeforeDestruction() {
+  TControl::BeforeDestruction();
   DestroyHandle();
+  ReleaseSkinHooks();
 }
 
 TWinControl* TWinControl::FromHandle(HWND Window) {
   return static_cast<TWinControl*>(GetPropW(Window, kControlProperty));
 }
+
+int TWinControl::BackBuffersMade() { return gBackBuffersMade.load(); }
 
 HWND TWinControl::GetHandle() {
   if (!FHandle) CreateWnd();
@@ -40,35 +88,24 @@ void TWinControl::CreateParams(TCreateParams& Params) {
   if (FTabStop) Params.Style |= WS_TABSTOP;
 }
 
-void TWinControl::CreateWnd() {
-  static const ATOM windowClass = [] {
-    WNDCLASSEXW wc{sizeof(wc)};
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = StdWndProc;
-    wc.hInstance = ModuleInstance();
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kWindowClass;
-    return RegisterClassExW(&wc);
-  }();
-  (void)windowClass;
+void TWinControl::WindowCreated(HWND Window) {
+  FHandle = Window;
+  SetPropW(Window, kControlProperty, this);
+}
 
+void TWinControl::CreateWnd() {
+  RegisterWindowClass();
   TCreateParams params;
   CreateParams(params);
-  const bool ownClass = params.ClassName == nullptr;
-  HWND window = CreateWindowExW(params.ExStyle, ownClass ? kWindowClass : params.ClassName,
-                                FText.c_str(), params.Style, GetLeft(), GetTop(), GetWidth(),
-                                GetHeight(), params.WndParent, nullptr, ModuleInstance(),
-                                ownClass ? this : nullptr);
-  if (!window) return;
-  if (ownClass) {
-    FDefWndProc = DefWindowProcW;  // the property was set at WM_NCCREATE
-  } else {
-    FHandle = window;
-    SetPropW(window, kControlProperty, this);
-    FDefWndProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StdWndProc)));
+  FOwnClass = params.ClassName == nullptr;
+  {
+    const TWindowSubclass::TOnCreate attach(FSubclass, [this](HWND Window) { WindowCreated(Window); });
+    CreateWindowExW(params.ExStyle, FOwnClass ? kWindowClass : params.ClassName, FText.c_str(), params.Style,
+                    GetLeft(), GetTop(), GetWidth(), GetHeight(), params.WndParent, nullptr, ModuleInstance(),
+                    nullptr);
   }
-  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetFont().GetHandle()), FALSE);
+  if (!FHandle) return;  // refused; a window made and then failed has gone through WM_NCDESTROY
+  SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(GetFont().GetHandle()), FALSE);
   for (TControl* control : FControls)
     if (control->IsWindowed()) static_cast<TWinControl*>(control)->GetHandle();
   UpdateTabOrder();
@@ -77,31 +114,26 @@ void TWinControl::CreateWnd() {
 
 void TWinControl::DestroyHandle() {
   if (!FHandle) return;
-  HWND window = FHandle;
-  // Messages sent while the window goes down take the default road: this
-  // object may already be partly destroyed.
-  RemovePropW(window, kControlProperty);
-  if (FDefWndProc != DefWindowProcW)
-    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FDefWndProc));
+  DestroyWindow(FHandle);
+  if (!FHandle) return;
+  // Not destroyed (a window of another thread): let go of it all the same.
+  FSubclass.Detach();
+  RemovePropW(FHandle, kControlProperty);
   FHandle = nullptr;
-  DestroyWindow(window);
 }
 
-LRESULT CALLBACK TWinControl::StdWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
-  TWinControl* control = FromHandle(Window);
-  if (!control && Msg == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(LParam);
-    control = static_cast<TWinControl*>(create->lpCreateParams);
-    if (control) {
-      control->FHandle = Window;
-      control->FDefWndProc = DefWindowProcW;
-      SetPropW(Window, kControlProperty, control);
-    }
+void TWinControl::ReleaseSkinHooks() {
+  if (TSkinHooks* hooks = std::exchange(FSkinHooks, nullptr)) hooks->Released(*this);
+}
+
+void TWinControl::MainWndProc(TMessage& Message) {
+  const TDispatchScope scope(this);  // freeing this control now waits for the return
+  if (FSkinHooks) {
+    const bool answered = IsNonClientMessage(Message.Msg) ? FSkinHooks->NonClient(*this, Message)
+                                                          : FSkinHooks->Message(*this, Message);
+    if (answered) return;
   }
-  if (!control) return DefWindowProcW(Window, Msg, WParam, LParam);
-  TMessage message{Msg, WParam, LParam, 0};
-  control->WindowProc(message);
-  return message.Result;
+  WindowProc(Message);
 }
 
 void TWinControl::WndProc(TMessage& Message) { Dispatch(Message); }
@@ -109,6 +141,7 @@ void TWinControl::WndProc(TMessage& Message) { Dispatch(Message); }
 void TWinControl::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_PAINT: WMPaint(Message); break;
+    case WM_PRINTCLIENT: WMPrintClient(Message); break;
     case WM_ERASEBKGND: WMEraseBkgnd(Message); break;
     case WM_SIZE: WMSize(Message); break;
     case WM_COMMAND: WMCommand(Message); break;
@@ -119,12 +152,12 @@ void TWinControl::Dispatch(TMessage& Message) {
     case WM_MOUSEMOVE:
     case WM_MOUSELEAVE: TrackMouse(Message); break;
     case WM_WINDOWPOSCHANGED: {
-      const auto* pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
-      if (!(pos->flags & SWP_NOSIZE) || !(pos->flags & SWP_NOMOVE)) {
+      const TWMWindowPosMsg pos(Message);
+      if (!(pos.WindowPos->flags & SWP_NOSIZE) || !(pos.WindowPos->flags & SWP_NOMOVE)) {
         RECT rect;
         GetWindowRect(FHandle, &rect);
-        if (GetParent()) MapWindowPoints(HWND_DESKTOP, GetParent()->GetHandle(),
-                                         reinterpret_cast<POINT*>(&rect), 2);
+        if (HWND parent = ::GetParent(FHandle); parent && (GetWindowLongPtrW(FHandle, GWL_STYLE) & WS_CHILD))
+          MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
         StoreBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
       }
       DefaultHandler(Message);
@@ -134,32 +167,51 @@ void TWinControl::Dispatch(TMessage& Message) {
   }
 }
 
-void TWinControl::DefaultHandler(TMessage& Message) {
-  if (FHandle && FDefWndProc)
-    Message.Result = CallWindowProcW(FDefWndProc, FHandle, Message.Msg, Message.WParam, Message.LParam);
-}
+void TWinControl::DefaultHandler(TMessage& Message) { FSubclass.CallDefault(Message); }
 
 void TWinControl::WMPaint(TMessage& Message) {
-  if (FDefWndProc != DefWindowProcW) return DefaultHandler(Message);
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(FHandle, &ps);
-  RECT client = GetClientRect();
-  const int width = std::max<int>(1, client.right), height = std::max<int>(1, client.bottom);
-  TOwnedMemoryDC memory(CreateCompatibleDC(dc));
-  TOwnedBitmap buffer(CreateCompatibleBitmap(dc, width, height));
-  {
-    TSelectObject selected(memory.Get(), buffer.Get());
-    TCanvas canvas(memory.Get());
-    PaintWindow(canvas);
-    BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-           ps.rcPaint.bottom - ps.rcPaint.top, memory.Get(), ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
+  if (!FOwnClass) return DefaultHandler(Message);  // system classes paint themselves
+  const TWMPaint paint(Message);
+  if (paint.DC) {
+    PaintTo(paint.DC, GetClientRect());
+  } else {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(FHandle, &ps);
+    PaintTo(dc, ps.rcPaint);
+    EndPaint(FHandle, &ps);
   }
-  EndPaint(FHandle, &ps);
   Message.Result = 0;
 }
 
+void TWinControl::WMPrintClient(TMessage& Message) {
+  if (!FOwnClass) return DefaultHandler(Message);
+  PaintTo(TWMPaint(Message).DC, GetClientRect());
+  Message.Result = 0;
+}
+
+void TWinControl::PaintTo(HDC DC, const RECT& Area) {
+  const RECT client = GetClientRect();
+  const int width = std::max<int>(1, client.right), height = std::max<int>(1, client.bottom);
+  if (!FBackBuffer || FBackBufferSize.cx != width || FBackBufferSize.cy != height) {
+    FBackBuffer.Reset(CreateBackBuffer(width, height));
+    FBackBufferSize = {width, height};
+    ++gBackBuffersMade;
+  }
+  const TOwnedMemoryDC memory(CreateCompatibleDC(DC));
+  if (!FBackBuffer || !memory) return;
+  {
+    const TSelectObject selected(memory.Get(), FBackBuffer.Get());
+    TCanvas canvas(memory.Get());
+    PaintWindow(canvas);
+    BitBlt(DC, Area.left, Area.top, Area.right - Area.left, Area.bottom - Area.top, memory.Get(), Area.left,
+           Area.top, SRCCOPY);
+  }
+}
+
 void TWinControl::PaintWindow(TCanvas& Canvas) {
-  Canvas.FillRect(GetClientRect(), GetColor());
+  const RECT client = GetClientRect();
+  if (!FSkinHooks || !FSkinHooks->PaintBackground(*this, Canvas.GetHandle(), client))
+    Canvas.FillRect(client, GetColor());
   HDC dc = Canvas.GetHandle();
   for (TControl* control : FControls) {
     if (control->IsWindowed() || !control->GetVisible()) continue;
@@ -210,6 +262,10 @@ void TWinControl::WMNCDestroy(TMessage& Message) {
   DefaultHandler(Message);
   RemovePropW(FHandle, kControlProperty);
   FHandle = nullptr;
+  // The window's mouse tracking and its pictures end with it.
+  FMouseInside = false;
+  FBackBuffer.Reset();
+  FBackBufferSize = {0, 0};
 }
 
 HBRUSH TWinControl::GetBackgroundBrush() {
@@ -244,6 +300,19 @@ void TWinControl::AlignControls() {
   for (TControl* control : FControls)
     if (control->GetAlign() == alClient)
       control->SetBounds(0, 0, client.right - client.left, client.bottom - client.top);
+}
+
+void TWinControl::SetParent(TWinControl* AParent) {
+  if (AParent == GetParent()) return;
+  TControl::SetParent(AParent);
+  if (!FHandle || !(GetWindowLongPtrW(FHandle, GWL_STYLE) & WS_CHILD)) return;
+  if (!AParent) {
+    DestroyHandle();  // a child window cannot stand alone; it is made again when needed
+    return;
+  }
+  ::SetParent(FHandle, AParent->GetHandle());
+  SetWindowPos(FHandle, nullptr, GetLeft(), GetTop(), GetWidth(), GetHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
+  AParent->UpdateTabOrder();
 }
 
 void TWinControl::BoundsChanged() {

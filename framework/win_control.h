@@ -1,11 +1,16 @@
 #pragma once
-// Windowed controls: each owns one window. Messages to the window arrive
-// at WindowProc (by default WndProc), are dispatched by number to virtual
-// handlers, and whatever is left goes to the window's saved procedure (the
-// system class's own, or DefWindowProc for the framework's classes).
+// Windowed controls: each owns one window. The window's messages arrive
+// through the control's subclass of the window (the one hook path, see
+// window_subclass.h), pass the skin's hooks when a skin has set them, then
+// WindowProc (by default WndProc), are dispatched by number to virtual
+// handlers, and whatever is left goes down the window's chain (the system
+// class's own procedure, or DefWindowProc for the framework's class).
 #include <vector>
 
+#include "base/win_handles.h"
 #include "framework/control.h"
+#include "framework/skin_hooks.h"
+#include "framework/window_subclass.h"
 
 struct TCreateParams {
   const wchar_t* ClassName = nullptr;  // nullptr: the framework's own class
@@ -21,6 +26,8 @@ class TWinControl : public TControl {
 
   HWND GetHandle();  // creates the window on first use
   bool HandleAllocated() const { return FHandle != nullptr; }
+  // Moves the window under the new parent's window too.
+  void SetParent(TWinControl* AParent) override;
 
   int GetControlCount() const { return static_cast<int>(FControls.size()); }
   TControl* GetControl(int Index) const { return FControls.at(static_cast<size_t>(Index)); }
@@ -43,15 +50,29 @@ class TWinControl : public TControl {
   // A brush of the control's own colour, for children painting on it.
   HBRUSH GetBackgroundBrush();
 
+  // The skin's hooks into this control (borrowed; nullptr: none).
+  TSkinHooks* GetSkinHooks() const { return FSkinHooks; }
+  void SetSkinHooks(TSkinHooks* Hooks) { FSkinHooks = Hooks; }
+
+  // Paints the client area (background and windowless children) into DC
+  // through the back buffer, as WM_PAINT and WM_PRINTCLIENT do.
+  void PaintTo(HDC DC, const RECT& Area);
+
   // The control behind a window of the framework, or nullptr.
   static TWinControl* FromHandle(HWND Window);
+  // Back buffers made so far by all controls (each control keeps one and
+  // makes a new one only when its size changes).
+  static int BackBuffersMade();
 
  protected:
   friend class TControl;
   virtual void CreateParams(TCreateParams& Params);
-  // Creates the window; system classes are subclassed here.
+  // Creates the window; its subclass is attached before its first message.
   virtual void CreateWnd();
+  // Destroys the window while the control is whole: every handler and hook
+  // sees its messages down to WM_NCDESTROY.
   void DestroyHandle();
+  void BeforeDestruction() override;
 
   bool IsWindowed() const override { return true; }
   void WndProc(TMessage& Message) override;
@@ -60,6 +81,7 @@ class TWinControl : public TControl {
 
   // Handlers by message number.
   virtual void WMPaint(TMessage& Message);
+  virtual void WMPrintClient(TMessage& Message);
   virtual void WMEraseBkgnd(TMessage& Message) { Message.Result = 1; }
   virtual void WMSize(TMessage& Message);
   virtual void WMCommand(TMessage& Message);
@@ -68,7 +90,7 @@ class TWinControl : public TControl {
   // Turns the window's mouse moves and leaves into CM_MOUSEENTER / CM_MOUSELEAVE.
   void TrackMouse(TMessage& Message);
 
-  // Paints the background and the windowless children (double-buffered).
+  // Paints the background and the windowless children (into the back buffer).
   virtual void PaintWindow(TCanvas& Canvas);
 
   void BoundsChanged() override;
@@ -82,14 +104,21 @@ class TWinControl : public TControl {
   void InsertControl(TControl* AControl);
   void RemoveControl(TControl* AControl);
   void UpdateTabOrder();
-  static LRESULT CALLBACK StdWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
+  // Every message of the window comes here first.
+  void MainWndProc(TMessage& Message);
+  void WindowCreated(HWND Window);
+  void ReleaseSkinHooks();
 
   HWND FHandle = nullptr;
-  WNDPROC FDefWndProc = nullptr;
+  bool FOwnClass = false;  // the framework's window class, painted by the framework
+  TWindowSubclass FSubclass;
   std::vector<TControl*> FControls;
   int FTabOrder = -1;
   bool FTabStop = false;
   bool FMouseInside = false;  // between CM_MOUSEENTER and CM_MOUSELEAVE
+  TSkinHooks* FSkinHooks = nullptr;
   TOwnedBrush FBackgroundBrush;
   COLORREF FBackgroundBrushColor = 0;
+  TOwnedBitmap FBackBuffer;
+  SIZE FBackBufferSize{0, 0};
 };

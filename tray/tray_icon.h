@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "base/private_messages.h"
 #include "framework/component.h"
 #include "framework/graphics.h"
 #include "framework/image_list.h"
@@ -23,8 +24,6 @@ enum TTrayIconMessage {
 };
 
 // The shell's callback message for this icon, and the balloon-click notice.
-constexpr UINT WM_TRAYICON_CALLBACK = WM_USER + 1;
-constexpr UINT WM_TRAYICON_BALLOONCLICK = WM_USER + 5;
 
 class TTrayIcon : public TComponent {
  public:

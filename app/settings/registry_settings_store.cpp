@@ -1,13 +1,10 @@
 #include "app/settings/registry_settings_store.h"
 
+#include "base/win_handles.h"
 #include "framework/text.h"
-#include "framework/win_handles.h"
 
 namespace lanque {
 namespace {
-
-struct TRegistryKeyTraits { static void Close(HKEY key) { RegCloseKey(key); } };
-using TOwnedRegistryKey = TOwnedHandle<HKEY, TRegistryKeyTraits>;
 
 class RegistrySection : public SettingsSection {
  public:

@@ -54,8 +54,8 @@ TEST_F(LoginFormTest, ComponentsSitWhereTheLayoutPutsThem) {
     EXPECT_EQ(actual.right, rect.right);
     EXPECT_EQ(actual.bottom, rect.bottom);
   }
-  EXPECT_EQ(Form->Image1->GetPicture().Width, 289);
-  EXPECT_EQ(Form->Image1->GetPicture().Height, 97);
+  EXPECT_EQ(Form->Image1->GetPictureWidth(), 289);
+  EXPECT_EQ(Form->Image1->GetPictureHeight(), 97);
 }
 
 TEST_F(LoginFormTest, TextsColoursAndFontsFollowTheLayout) {

@@ -12,7 +12,7 @@
 #include "skin/data/section_reader.h"
 #include "skin/data/skin_common_sections.h"
 #include "skin/data/skin_model.h"
-#include "skin/paint/sys_colors.h"
+#include "base/sys_colors.h"
 
 namespace {
 

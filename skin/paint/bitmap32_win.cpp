@@ -1,5 +1,11 @@
 #include "skin/paint/bitmap32_win.h"
 
+#include "base/win_handles.h"
+
+namespace {
+void CountBitmap(int delta) { gLiveHandles[static_cast<size_t>(THandleKind::Bitmap)] += delta; }
+}  // namespace
+
 // A 32-bit DIB section; GDI fills it with zeros.
 TPixelBlock AllocatePixels(int width, int height, TRowOrder order) noexcept {
   BITMAPINFO info{};
@@ -15,7 +21,12 @@ TPixelBlock AllocatePixels(int width, int height, TRowOrder order) noexcept {
     if (handle) DeleteObject(handle);
     return {};
   }
+  CountBitmap(1);
   return {static_cast<TsColor*>(bits), handle};
 }
 
-void FreePixels(const TPixelBlock& block) noexcept { DeleteObject(static_cast<HBITMAP>(block.Native)); }
+void FreePixels(const TPixelBlock& block) noexcept {
+  if (!block.Native) return;
+  DeleteObject(static_cast<HBITMAP>(block.Native));
+  CountBitmap(-1);
+}

@@ -3,13 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "skin/paint/sys_colors.h"
 
 int Round(double v) { return static_cast<int>(std::nearbyint(IntRange(v))); }
-
-TColor ColorToRGB(TColor color) {
-  return (color & 0x80000000u) ? SysColor(static_cast<int>(color & 0xFFu)) : color;
-}
 
 TColor MixColors(TColor a, TColor b, double x) {
   int c[3];

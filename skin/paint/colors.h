@@ -7,11 +7,11 @@
 #include <algorithm>
 #include <cstdint>
 
-using TColor = std::uint32_t;
+#include "base/color.h"
+
 using TsColor = std::uint32_t;
 
 inline constexpr TColor sFuchsia = 0x00FF00FF;  // the key colour of skin images
-inline constexpr TColor clNone = 0x1FFFFFFF;    // no colour; as a key: skip nothing
 
 // Blue, green and red multiplied by the pixel's own alpha (shift by 8); red
 // and blue share one multiply, as each product stays below 2^16.
@@ -48,9 +48,6 @@ int Round(double v);
 inline int Trunc(double v) { return static_cast<int>(IntRange(v)); }
 // A transparency percent as a weight out of 256 for the sums: Round(percent * 2.55).
 inline int PercentWeight(int percent) { return Round(percent * 2.55); }
-
-// System-colour references (top bit set) become RGB; other values pass unchanged.
-TColor ColorToRGB(TColor color);
 
 // Per channel Trunc(x * a + (1 - x) * b); the top byte of a stays.
 TColor MixColors(TColor a, TColor b, double x);

@@ -6,30 +6,6 @@
 #include "skin/paint/blends.h"
 #include "skin/paint/copies.h"
 
-namespace {
-
-class TMemoryDC {
- public:
-  explicit TMemoryDC(HDC like) : dc_(CreateCompatibleDC(like)) {}
-  ~TMemoryDC() {
-    if (old_) SelectObject(dc_, old_);
-    if (dc_) DeleteDC(dc_);
-  }
-  TMemoryDC(const TMemoryDC&) = delete;
-  TMemoryDC& operator=(const TMemoryDC&) = delete;
-  HDC Get() const { return dc_; }
-  void Select(HGDIOBJ object) {
-    HGDIOBJ previous = SelectObject(dc_, object);
-    if (!old_) old_ = previous;
-  }
-
- private:
-  HDC dc_;
-  HGDIOBJ old_ = nullptr;
-};
-
-}  // namespace
-
 void FillDC(HDC dc, const TRect& rect, TColor color) {
   if (rect.IsEmpty()) return;
   const RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
@@ -49,16 +25,16 @@ void FillDCBorder(HDC dc, const TRect& rect, int left, int top, int right, int b
 void FadeRect(HDC dc, const TRect& rect, int transparency, TColor color) {
   TBitmap32 bmp(rect.Width(), rect.Height());
   if (bmp.Empty()) return;
-  TMemoryDC mem(dc);
-  if (!mem.Get()) return;
-  mem.Select(BitmapHandle(bmp));
+  const TOwnedMemoryDC mem(CreateCompatibleDC(dc));
+  if (!mem) return;
+  const TSelectObject selected(mem.Get(), BitmapHandle(bmp));
   BitBlt(mem.Get(), 0, 0, rect.Width(), rect.Height(), dc, rect.Left, rect.Top, SRCCOPY);
   GdiFlush();
   FadeBmp(bmp, {0, 0, rect.Width(), rect.Height()}, transparency, color);
   BitBlt(dc, rect.Left, rect.Top, rect.Width(), rect.Height(), mem.Get(), 0, 0, SRCCOPY);
 }
 
-TRegionHandle GetRgnFromBmp(const TBitmap32& bmp, TColor key) {
+TOwnedRegion GetRgnFromBmp(const TBitmap32& bmp, TColor key) {
   if (bmp.Empty()) return {};
   const std::vector<TRect> pieces = RunsComplement(AddRgnBmp(bmp, key), bmp.Width(), bmp.Height());
   // One region from all pieces at once rather than one combine per run.
@@ -72,6 +48,6 @@ TRegionHandle GetRgnFromBmp(const TBitmap32& bmp, TColor key) {
   auto* rects = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
   for (std::size_t i = 0; i < pieces.size(); ++i)
     rects[i] = {pieces[i].Left, pieces[i].Top, pieces[i].Right, pieces[i].Bottom};
-  return TRegionHandle(
+  return TOwnedRegion(
       ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<const RGNDATA*>(data.data())));
 }

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-inline constexpr unsigned SM_ALPHACMD = 0xA100;
+#include "base/private_messages.h"
 
 enum TacCommand : int {
   acmNewSkin = 1,          // LParam: the manager; bound receivers re-read their skin

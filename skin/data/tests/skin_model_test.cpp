@@ -6,7 +6,7 @@
 #include "skin/data/skin_model.h"
 #include "skin/data/tests/packed_test_util.h"
 #include "skin/data/tests/skin_test_util.h"
-#include "skin/paint/sys_colors.h"
+#include "base/sys_colors.h"
 
 namespace {
 

@@ -8,24 +8,11 @@ namespace {
 
 int LengthOf(std::string_view text) { return text.size() > INT_MAX ? INT_MAX : static_cast<int>(text.size()); }
 
-// A bitmap selected into a DC for the length of a scope.
-class TSelected {
- public:
-  TSelected(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
-  TSelected(const TSelected&) = delete;
-  TSelected& operator=(const TSelected&) = delete;
-  ~TSelected() { SelectObject(dc_, old_); }
-
- private:
-  HDC dc_;
-  HGDIOBJ old_;
-};
-
 }  // namespace
 
 TsGdiTextRasteriser::TsGdiTextRasteriser(HFONT font)
     : dc_(CreateCompatibleDC(nullptr)), font_(font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))) {
-  if (dc_) oldFont_ = SelectObject(dc_, font_);
+  if (dc_) oldFont_ = SelectObject(dc_.Get(), font_);
 }
 
 void TsGdiTextRasteriser::SetUnderline(bool underline) {
@@ -36,26 +23,25 @@ void TsGdiTextRasteriser::SetUnderline(bool underline) {
     lf.lfUnderline = TRUE;
     underlined_.Reset(CreateFontIndirectA(&lf));
   }
-  SelectObject(dc_, underline && underlined_.Get() ? underlined_.Get() : font_);
+  SelectObject(dc_.Get(), underline && underlined_.Get() ? underlined_.Get() : font_);
 }
 
 TsGdiTextRasteriser::~TsGdiTextRasteriser() {
-  if (!dc_) return;
-  SelectObject(dc_, oldFont_);
-  DeleteDC(dc_);
+  if (dc_) SelectObject(dc_.Get(), oldFont_);
 }
 
 void TsGdiTextRasteriser::DrawBlack(TBitmap32& bmp, std::string_view text, const TRect& rect, unsigned format) {
   if (!dc_ || bmp.Empty() || text.empty()) return;
-  const TSelected selected(dc_, BitmapHandle(bmp));
-  SetTextColor(dc_, RGB(0, 0, 0));
-  SetBkMode(dc_, TRANSPARENT);
+  HDC dc = dc_.Get();
+  const TSelectObject selected(dc, BitmapHandle(bmp));
+  SetTextColor(dc, RGB(0, 0, 0));
+  SetBkMode(dc, TRANSPARENT);
   RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
-  DrawTextA(dc_, text.data(), LengthOf(text), &r, format);
+  DrawTextA(dc, text.data(), LengthOf(text), &r, format);
   GdiFlush();
 }
 
-int TsGdiTextRasteriser::TextWidth(std::string_view text) { return dc_ ? acTextWidth(dc_, text) : 0; }
+int TsGdiTextRasteriser::TextWidth(std::string_view text) { return dc_ ? acTextWidth(dc_.Get(), text) : 0; }
 
 int acDrawText(HDC dc, std::string_view text, RECT& rect, unsigned format) {
   return DrawTextA(dc, text.data(), LengthOf(text), &rect, format);

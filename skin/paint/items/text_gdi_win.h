@@ -5,32 +5,9 @@
 #include <windows.h>
 
 #include <string_view>
-#include <utility>
 
+#include "base/win_handles.h"
 #include "skin/paint/items/text_paint.h"
-
-// Owns a font handle and deletes it.
-class TFontHandle {
- public:
-  TFontHandle() noexcept = default;
-  explicit TFontHandle(HFONT font) noexcept : font_(font) {}
-  TFontHandle(TFontHandle&& other) noexcept : font_(std::exchange(other.font_, nullptr)) {}
-  TFontHandle& operator=(TFontHandle&& other) noexcept {
-    if (this != &other) Reset(std::exchange(other.font_, nullptr));
-    return *this;
-  }
-  TFontHandle(const TFontHandle&) = delete;
-  TFontHandle& operator=(const TFontHandle&) = delete;
-  ~TFontHandle() { Reset(); }
-  HFONT Get() const noexcept { return font_; }
-  void Reset(HFONT font = nullptr) noexcept {
-    if (font_) DeleteObject(font_);
-    font_ = font;
-  }
-
- private:
-  HFONT font_ = nullptr;
-};
 
 class TsGdiTextRasteriser final : public TsTextRasteriser {
  public:
@@ -46,10 +23,10 @@ class TsGdiTextRasteriser final : public TsTextRasteriser {
   void SetUnderline(bool underline) override;
 
  private:
-  HDC dc_ = nullptr;  // a memory DC holding the font
+  TOwnedMemoryDC dc_;  // a memory DC holding the font
   HFONT font_ = nullptr;
   HGDIOBJ oldFont_ = nullptr;
-  TFontHandle underlined_;  // the font underlined, made on first use
+  TOwnedFont underlined_;  // the font underlined, made on first use
 };
 
 // DrawText with the DC's font; returns the height drawn.

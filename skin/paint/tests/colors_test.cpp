@@ -2,7 +2,7 @@
 
 #include "skin/paint/colors.h"
 #include "skin/paint/hsv.h"
-#include "skin/paint/sys_colors.h"
+#include "base/sys_colors.h"
 
 TEST(Colors, SwapsExchangeRedAndBlueOrReverseTheBytes) {
   EXPECT_EQ(SwapRedBlue(0x11223344), 0x11443322u);

@@ -54,7 +54,7 @@ TEST(GdiWin, TheRegionLeavesOutEveryRunOfKeyPixels) {
   TBitmap32 bmp = FilledBitmap(5, 3, 0x00000001, TRowOrder::BottomUp);
   for (int x : {0, 1, 3}) SetAPixel(bmp, x, 0, sFuchsia);
   for (int x = 0; x < 5; ++x) SetAPixel(bmp, x, 2, sFuchsia);
-  const TRegionHandle rgn = GetRgnFromBmp(bmp, sFuchsia);
+  const TOwnedRegion rgn = GetRgnFromBmp(bmp, sFuchsia);
   ASSERT_NE(rgn.Get(), nullptr);
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 5; ++x)
@@ -63,7 +63,7 @@ TEST(GdiWin, TheRegionLeavesOutEveryRunOfKeyPixels) {
   EXPECT_EQ(GetRgnBox(rgn.Get(), &box), COMPLEXREGION);
   EXPECT_EQ(box.bottom, 2);
 
-  const TRegionHandle whole = GetRgnFromBmp(FilledBitmap(4, 2, 0), sFuchsia);
+  const TOwnedRegion whole = GetRgnFromBmp(FilledBitmap(4, 2, 0), sFuchsia);
   EXPECT_EQ(GetRgnBox(whole.Get(), &box), SIMPLEREGION);
   EXPECT_EQ(box.right, 4);
   EXPECT_EQ(box.bottom, 2);

@@ -1,4 +1,4 @@
-#include "skin/data/win/skin_manager.h"
+#include "skin/win/skin_manager.h"
 
 #include <shellapi.h>
 
@@ -11,7 +11,7 @@
 #include "skin/data/binding/change_image.h"
 #include "skin/data/binding/skin_color_changes.h"
 #include "skin/data/file_bytes.h"
-#include "skin/data/win/skin_messages.h"
+#include "skin/win/skin_messages.h"
 
 namespace {
 
@@ -20,7 +20,6 @@ bool gSkinChanging = false;
 
 constexpr double kOldSkinVersion = 7.45;
 constexpr double kNewestSkinVersion = 9.99;
-constexpr UINT kInvalidateForms = 0xB000;
 
 std::string ProgramFolder() {
   char path[MAX_PATH] = {};
@@ -84,7 +83,7 @@ TsSkinManager::TsSkinManager(TComponent* AOwner) : TComponent(AOwner) {
 }
 
 TsSkinManager::~TsSkinManager() {
-  Destroying();
+  Destroying();  // also when the manager is not on the heap
   if (FActive && FSkinLoaded) SendRemoveSkin();
   SetIsDefault(false);
 }
@@ -266,9 +265,11 @@ void TsSkinManager::RepaintForms(bool) {
   AppBroadCastS(stop);
   TMessage refresh = MakeAcm(acmRefresh, reinterpret_cast<LPARAM>(this));
   AppBroadCastS(refresh);
-  for (TWinControl* form : HookedForms())
+  HookedForms().Broadcast([](TWinControl* form) {
     if (form->HandleAllocated())
       RedrawWindow(form->GetHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    return false;
+  });
 }
 
 void TsSkinManager::EndUpdate(bool Repaint, bool) {
@@ -416,7 +417,7 @@ void TsSkinManager::Notification(TComponent* AComponent, TOperation Operation) {
 bool TsSkinManager::MainWindowHook(TMessage& Message) {
   switch (Message.Msg) {
     case WM_THEMECHANGED: return true;
-    case kInvalidateForms:
+    case CM_INVALIDATEFORMS:
       if (Application)
         for (int i = Application->GetComponentCount() - 1; i >= 0; --i)
           if (auto* form = dynamic_cast<TForm*>(Application->GetComponent(i)); form && form->HandleAllocated())

@@ -1,5 +1,5 @@
 #include <windows.h>
 
-#include "skin/paint/sys_colors.h"
+#include "base/sys_colors.h"
 
 TColor SysColor(int index) { return GetSysColor(index); }

@@ -1,10 +1,10 @@
-#include "skin/data/win/skin_manager.h"
+#include "skin/win/skin_manager.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "skin/data/win/tests/skinned_test_controls.h"
+#include "skin/win/tests/skinned_test_controls.h"
 #include "skins/internal_skin.h"
 #include "tests/support/scratch_dir.h"
 
@@ -220,7 +220,7 @@ TEST_F(SkinManagerTest, TheApplicationWindowHookInvalidatesEveryForm) {
   panel->SetParent(Form);
   TsSkinManager* manager = MakeManager(kInternalName);
   Form->GetHandle();
-  TMessage invalidate{0xB000, 0, 0, 0};
+  TMessage invalidate{CM_INVALIDATEFORMS, 0, 0, 0};
   EXPECT_FALSE(manager->MainWindowHook(invalidate));
   TMessage theme{WM_THEMECHANGED, 0, 0, 0};
   EXPECT_TRUE(manager->MainWindowHook(theme));

@@ -4,6 +4,7 @@
 // forms of the application and over the hooked forms.
 #include <vector>
 
+#include "framework/listener_list.h"
 #include "framework/win_control.h"
 #include "skin/data/binding/skin_commands.h"
 
@@ -40,9 +41,10 @@ void AlphaBroadCast(TWinControl* container, TMessage& message);
 void AlphaBroadCast(HWND window, TMessage& message);
 
 // Forms skinned through a window adapter instead of a provider, and the
-// windows of skinned system dialogs: both receive every application broadcast.
-std::vector<TWinControl*>& HookedForms();
-std::vector<HWND>& HookedDialogWindows();
+// windows of skinned system dialogs: both receive every application
+// broadcast. One that leaves during a broadcast is not called afterwards.
+TListenerList<TWinControl*>& HookedForms();
+TListenerList<HWND>& HookedDialogWindows();
 
 // The message to every form of the application (last first) that is not
 // being destroyed or loaded and is not skinned by itself, then to its

@@ -1,4 +1,4 @@
-#include "skin/data/win/skin_data_parts.h"
+#include "skin/win/skin_data_parts.h"
 
 #include <gtest/gtest.h>
 

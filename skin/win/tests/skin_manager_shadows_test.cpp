@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/data/win/skin_manager.h"
+#include "skin/win/skin_manager.h"
 #include "skins/internal_skin.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "skin/data/win/skin_messages.h"
+#include "skin/win/skin_messages.h"
 
 #include <algorithm>
 
@@ -77,13 +77,13 @@ void AlphaBroadCast(HWND window, TMessage& message) {
   EnumChildWindows(window, SendToChild, reinterpret_cast<LPARAM>(&state));
 }
 
-std::vector<TWinControl*>& HookedForms() {
-  static std::vector<TWinControl*> forms;
+TListenerList<TWinControl*>& HookedForms() {
+  static TListenerList<TWinControl*> forms;
   return forms;
 }
 
-std::vector<HWND>& HookedDialogWindows() {
-  static std::vector<HWND> windows;
+TListenerList<HWND>& HookedDialogWindows() {
+  static TListenerList<HWND> windows;
   return windows;
 }
 
@@ -99,10 +99,12 @@ void AppBroadCastS(TMessage& message) {
 }
 
 void SendToHooked(TMessage& message) {
-  const std::vector<TWinControl*> forms = HookedForms();  // a receiver may unhook itself
-  for (TWinControl* form : forms)
+  HookedForms().Broadcast([&message](TWinControl* form) {
     if (!form->IsDestroying()) SendToForm(form, message);
-  const std::vector<HWND> dialogs = HookedDialogWindows();
-  for (HWND window : dialogs)
+    return false;
+  });
+  HookedDialogWindows().Broadcast([&message](HWND window) {
     if (IsWindowVisible(window)) SendMessageW(window, message.Msg, message.WParam, message.LParam);
+    return false;
+  });
 }

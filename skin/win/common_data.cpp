@@ -1,11 +1,11 @@
-#include "skin/data/win/common_data.h"
+#include "skin/win/common_data.h"
 
 #include <algorithm>
 #include <cctype>
 
 #include "framework/form.h"
 #include "skin/data/binding/control_kinds.h"
-#include "skin/data/win/skin_manager.h"
+#include "skin/win/skin_manager.h"
 #include "skin/paint/bitmap32_win.h"
 #include "skin/paint/gdi_win.h"
 #include "skin/paint/hsv.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "framework/edit.h"
-#include "skin/data/win/common_data.h"
+#include "skin/win/common_data.h"
 
 template <typename TBase>
 class TSkinned : public TBase {

@@ -6,7 +6,7 @@
 
 #include "framework/label.h"
 #include "skin/data/binding/bound_label_layout.h"
-#include "skin/data/win/common_data.h"
+#include "skin/win/common_data.h"
 
 // Skin data whose tone, hue and saturation shifts are the control's own settings.
 class TsCtrlSkinData : public TsCommonData {

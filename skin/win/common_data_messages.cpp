@@ -3,8 +3,8 @@
 #include <cctype>
 
 #include "skin/data/binding/control_kinds.h"
-#include "skin/data/win/common_data.h"
-#include "skin/data/win/skin_manager.h"
+#include "skin/win/common_data.h"
+#include "skin/win/skin_manager.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "skin/data/win/skin_messages.h"
+#include "skin/win/skin_messages.h"
 
 #include <gtest/gtest.h>
 
 #include "framework/application.h"
-#include "skin/data/win/tests/skinned_test_controls.h"
+#include "skin/win/tests/skinned_test_controls.h"
 
 namespace {
 
@@ -128,11 +128,11 @@ TEST_F(SkinMessagesTest, ApplicationBroadcastReachesFormsButNotLoadingOnes) {
   auto* hooked = new TForm(nullptr);  // skinned through an adapter: in the hooked list
   auto* hookedChild = Add(new TSkinnedPanel(hooked, 51), hooked);
   hooked->GetHandle();
-  HookedForms().push_back(hooked);
+  HookedForms().Add(hooked);
 
   TMessage message = MakeAcm(acmSetMarked);
   AppBroadCastS(message);
-  HookedForms().clear();
+  HookedForms().Remove(hooked);
   EXPECT_EQ(child->Count(acmSetMarked), 1);
   EXPECT_EQ(secondChild->Count(acmSetMarked), 1);
   EXPECT_EQ(loadingChild->Count(acmSetMarked), 0);

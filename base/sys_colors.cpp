@@ -1,9 +1,11 @@
-#include "skin/paint/sys_colors.h"
+#include "base/sys_colors.h"
 
 #include <array>
 
 namespace {
-constexpr TColor Rgb(int r, int g, int b) { return MakeBytes(r, g, b); }
+constexpr TColor Rgb(int r, int g, int b) {
+  return static_cast<TColor>(r) | (static_cast<TColor>(g) << 8) | (static_cast<TColor>(b) << 16);
+}
 
 // Windows' default colour scheme, index by index.
 constexpr std::array<TColor, 31> kDefaultSysColors = {

@@ -1,11 +1,11 @@
-#include "skin/data/win/common_data.h"
+#include "skin/win/common_data.h"
 
 #include <gtest/gtest.h>
 
 #include "framework/application.h"
 #include "skin/data/binding/control_kinds.h"
-#include "skin/data/win/skin_manager.h"
-#include "skin/data/win/tests/skinned_test_controls.h"
+#include "skin/win/skin_manager.h"
+#include "skin/win/tests/skinned_test_controls.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "framework/win_control.h"
 #include "skin/data/binding/bg_info.h"
 #include "skin/data/skin_records.h"
-#include "skin/data/win/skin_messages.h"
+#include "skin/win/skin_messages.h"
 
 class TsSkinManager;
 
