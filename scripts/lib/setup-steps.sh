@@ -7,6 +7,8 @@
 # lanque_check_platform OS_RELEASE  fails with one line unless Debian 12
 # lanque_check_root  fails with one line unless root or sudo is available
 # lanque_as_root COMMAND...  runs a command as root (directly or by sudo)
+# lanque_setup_lock FILE  holds FILE's lock on fd 9 until the script ends,
+#   waiting (and saying so) while another set-up holds it
 
 lanque_setup_fail() {
   echo "setup: $*" >&2
@@ -23,11 +25,19 @@ lanque_check_platform() {
 
 lanque_check_root() {
   [ "$(id -u)" = 0 ] || command -v sudo >/dev/null \
-    || lanque_setup_fail "installing Debian packages needs root: run this as root, or install and configure sudo"
+    || lanque_setup_fail "this needs root to install Debian packages and add apt source entries: run it as root, or install sudo"
 }
 
 lanque_as_root() {
   if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+lanque_setup_lock() {
+  exec 9>"$1"
+  if ! flock -n 9; then
+    echo "setup: waiting for another set-up of this machine to finish"
+    flock 9
+  fi
 }
 
 lanque_setup_step() {
@@ -37,7 +47,8 @@ lanque_setup_step() {
   reason=$(mktemp)
   echo "== $(date '+%F %T') $label" >>"$LANQUE_SETUP_LOG"
   status=0
-  ("$@") >>"$LANQUE_SETUP_LOG" 2>&1 3>"$reason" </dev/null || status=$?
+  # Without fd 9: a step's lasting children (a wineserver) must not hold the lock.
+  ("$@") >>"$LANQUE_SETUP_LOG" 2>&1 3>"$reason" 9>&- </dev/null || status=$?
   if [ "$status" = 0 ]; then
     printf '%4d s\n' $((SECONDS - start))
     rm -f "$reason"
