@@ -34,13 +34,15 @@ _lanque_mingw_recipe() {
 }
 
 lanque_mingw_dep_build() {
-  local name=$1 recipe package prefix src work="$LANQUE_DEPS/src/$1"
+  local name=$1 recipe package prefix release src work="$LANQUE_DEPS/src/$1"
   read -r -a recipe <<<"$(_lanque_mingw_recipe "$name")"
   package=${recipe[0]} prefix=${recipe[1]}
   rm -rf "$work"
   mkdir -p "$work"
-  (cd "$work" && apt-get source -q "$package") || {
-    echo "'apt-get source $package' failed: is there a deb-src entry, and is the mirror reachable?"
+  # The release's own version (not a later update), the same on every machine.
+  release=$(. /etc/os-release && echo "$VERSION_CODENAME")
+  (cd "$work" && apt-get source -q "$package/$release") || {
+    echo "'apt-get source $package/$release' failed: is there a deb-src entry, and is the mirror reachable?"
     return 1
   }
   src=$(find "$work" -maxdepth 1 -mindepth 1 -type d -name "$prefix*" | head -n 1)

@@ -54,6 +54,7 @@ check "the packages step finished before the kill" grep -qE '^setup: Debian pack
 check "the deb-src entries were written" grep -q '^Types: deb-src' "$deb_src"
 check "no half-written apt source file is left" \
   test -z "$(find "$scratch/apt/parts" -name '.*' -type f)"
+check "a half-built library is left behind" test -d "$LANQUE_DEPS/src/libpng"
 check "the interrupted library is not stamped" test ! -e "$LANQUE_DEPS/.complete-1-libpng"
 check "the set is not stamped" test ! -e "$LANQUE_DEPS/.complete-1"
 stamp_before=$(stat -c %Y "$deb_src")
