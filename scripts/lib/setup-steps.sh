@@ -16,11 +16,11 @@ lanque_setup_fail() {
 }
 
 lanque_check_platform() {
-  local id version
-  id=$(. "$1" 2>/dev/null && echo "${ID:-}")
-  version=$(. "$1" 2>/dev/null && echo "${VERSION_ID:-}")
-  [ "$id" = debian ] && [ "$version" = 12 ] \
-    || lanque_setup_fail "this set-up is for Debian 12; this machine is ${id:-unknown} ${version:-} (from $1)"
+  local id="" version=""
+  # shellcheck disable=SC1090
+  read -r id version < <({ . "$1"; } 2>/dev/null || true; echo "${ID:-} ${VERSION_ID:-}") || true
+  [ "$id" = debian ] && [ "$version" = 12 ] && return
+  lanque_setup_fail "this set-up is for Debian 12; this machine is ${id:-unknown} ${version:-} (from $1)"
 }
 
 lanque_check_root() {

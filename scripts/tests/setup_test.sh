@@ -113,8 +113,9 @@ Signed-By:
 
 # The platform check: Debian 12 passes quietly, anything else fails in one line.
 while IFS='|' read -r name content status; do
-  printf '%b' "$content" >"$scratch/os-release"
-  out=$( (lanque_check_platform "$scratch/os-release") 2>&1)
+  rm -f "$scratch/os-release"
+  [ "$name" = missing ] || printf '%b' "$content" >"$scratch/os-release"
+  out=$( (set -e; lanque_check_platform "$scratch/os-release") 2>&1)
   got=$?
   expect "platform $name: status" "$status" "$got"
   [ "$status" = 0 ] && expect "platform $name: silent" "" "$out"
@@ -124,6 +125,7 @@ debian 12|ID=debian\nVERSION_ID="12"\nVERSION_CODENAME=bookworm\n|0
 debian 11|ID=debian\nVERSION_ID="11"\n|1
 ubuntu|ID=ubuntu\nVERSION_ID="22.04"\nID_LIKE=debian\n|1
 empty||1
+missing||1
 X
 
 # Steps: one line each on the terminal, their own output in the log; a
