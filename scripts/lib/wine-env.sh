@@ -20,15 +20,18 @@ _lanque_wine_quiet_env() {
   unset http_proxy https_proxy HTTP_PROXY HTTPS_PROXY
 }
 
-_lanque_wine_make_template() {
+# Prepares the template in a folder of its own and renames it into place when
+# it is complete, so an interrupted preparation is never taken for done.
+lanque_wine_make_template() {
   [ -f "$LANQUE_WINE_TEMPLATE/.ready" ] && return 0
   echo "wine: preparing a template prefix in $LANQUE_WINE_TEMPLATE (once)"
-  rm -rf "$LANQUE_WINE_TEMPLATE"
   mkdir -p "$(dirname "$LANQUE_WINE_TEMPLATE")"
+  local fresh
+  fresh=$(mktemp -d "$LANQUE_WINE_TEMPLATE.XXXXXX")
   (
     _lanque_wine_quiet_env
-    export WINEPREFIX="$LANQUE_WINE_TEMPLATE"
-    wineboot --init >/dev/null 2>&1
+    export WINEPREFIX="$fresh"
+    wineboot --init >/dev/null 2>&1 || exit 1
     local link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
     for face in "Liberation Sans" "Liberation Sans Bold" "MS Sans Serif" "Tahoma" "Microsoft Sans Serif"; do
       wine reg add "$link" /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
@@ -43,8 +46,12 @@ _lanque_wine_make_template() {
     local marlett
     marlett=$(find /usr/share/fonts /usr/share/wine /usr/lib/wine -name marlett.ttf 2>/dev/null | head -n 1)
     if [ -n "$marlett" ]; then ln -sf "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"; fi
-  )
-  touch "$LANQUE_WINE_TEMPLATE/.ready"
+  ) || { rm -rf "$fresh"; return 1; }
+  touch "$fresh/.ready"
+  # A half-prepared template from an older script goes; one that another
+  # process finished meanwhile stays.
+  [ -f "$LANQUE_WINE_TEMPLATE/.ready" ] || rm -rf "$LANQUE_WINE_TEMPLATE"
+  mv -T "$fresh" "$LANQUE_WINE_TEMPLATE" 2>/dev/null || rm -rf "$fresh"
 }
 
 _lanque_display_works() {
@@ -53,7 +60,7 @@ _lanque_display_works() {
 
 lanque_wine_start() {
   local prefix=$1 keep=${2:-} desktop=${3:-}
-  _lanque_wine_make_template
+  lanque_wine_make_template || { echo "wine: could not prepare a prefix" >&2; return 1; }
   if [ "$keep" != keep ] || [ ! -d "$prefix" ]; then
     rm -rf "$prefix"
     mkdir -p "$(dirname "$prefix")"
