@@ -4,6 +4,9 @@ namespace {
 
 bool Inside(const TRect& r, TPoint p) { return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom; }
 
+// Inside the size grip's square (empty when no grip shows).
+bool InGrip(const TacCaptionLayout& l, TPoint p) { return Inside(l.GripRect, p); }
+
 // The code of the caption button under the point, 0 when none acts.
 int ButtonCode(const TacCaptionLayout& l, const TacFrameForm& form, TPoint p) {
   const TacSysMenuState& m = l.Menu;
@@ -34,12 +37,11 @@ int HTProcess(const TacCaptionLayout& layout, const TacFrameForm& form, TPoint p
     if (const int code = EdgeCode(g, form, p)) return code;
   if (p.Y < layout.TitleBottom) return Inside(layout.IconRect, p) ? kHtSysMenu : kHtCaption;
   if (p.Y < layout.TitleBottom + g.MenuRows * g.MenuHeight) return kHtMenu;
-  const TRect& grip = layout.GripRect;
-  if (!grip.IsEmpty() && p.X >= grip.Left && p.Y >= grip.Top) return kHtBottomRight;
-  return kHtClient;
+  return InGrip(layout, p) ? kHtBottomRight : kHtClient;
 }
 
-bool SystemDecidesHit(int code) {
+bool SystemDecidesHit(const TacCaptionLayout& layout, TPoint point, int code) {
+  if (code == kHtBottomRight && InGrip(layout, point)) return false;
   return code == 0 || code == kHtClient || code == kHtCaption || code == kHtMenu ||
          (code >= kHtLeft && code <= kHtBottomRight);
 }

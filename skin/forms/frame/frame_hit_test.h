@@ -23,6 +23,7 @@ inline constexpr int kHtBottomRight = 17;
 // rows, and below them the client area (the size grip's square excepted).
 int HTProcess(const TacCaptionLayout& layout, const TacFrameForm& form, TPoint point);
 
-// True for codes the system's own frame geometry should decide
-// (nowhere, client, caption, menu and the sizing edges).
-bool SystemDecidesHit(int code);
+// True when the system's own frame geometry should decide instead: for the
+// codes nowhere, client, caption, menu and the sizing edges, unless the point
+// lies in the size grip.
+bool SystemDecidesHit(const TacCaptionLayout& layout, TPoint point, int code);

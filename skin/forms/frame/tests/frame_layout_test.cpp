@@ -129,9 +129,11 @@ TEST(FrameHitTest, SizingEdgesButtonsAndTheGripOfASizeableWindow) {
       {user1.Left + 1, 12, kHtCaption},  // disabled
       {396 - 13, 296 - 13, kHtBottomRight}, {396 - 14, 296 - 13, kHtClient},  // the 13-pixel grip
   });
-  EXPECT_TRUE(SystemDecidesHit(kHtBottomRight));
-  EXPECT_FALSE(SystemDecidesHit(kHtClose));
-  EXPECT_FALSE(SystemDecidesHit(kHtUserButton + 1));
+  EXPECT_FALSE(SystemDecidesHit(l, {396 - 13, 296 - 13}, kHtBottomRight));  // the grip stays ours
+  EXPECT_TRUE(SystemDecidesHit(l, {399, 299}, kHtBottomRight));
+  EXPECT_TRUE(SystemDecidesHit(l, {200, 150}, kHtClient));
+  EXPECT_FALSE(SystemDecidesHit(l, {200, 10}, kHtClose));
+  EXPECT_FALSE(SystemDecidesHit(l, {200, 10}, kHtUserButton + 1));
 }
 
 TEST(ScreenSnap, EdgesCloserThanTheBufferLandOnTheWorkArea) {
