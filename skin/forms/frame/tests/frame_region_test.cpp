@@ -71,22 +71,4 @@ TEST(FrameRegion, MaximisedFormsLoseTheirOffScreenFrameAndBorderlessOnesHaveNone
   EXPECT_TRUE(FrameRegion(skin, sections, bare, CalcItems(skin, bare, {})).Remove);
 }
 
-TEST(FrameRegion, TheLoginWindowHasRoundedTopAndBottomCornersAlike) {
-  const TsSkinModel& skin = InternalSkinModel();
-  const TacFrameForm form = LoginFrameForm();
-  const TacFrameSections sections = FrameSections(skin, form);
-  const std::vector<TRect> rects = FrameRegion(skin, sections, form, CalcItems(skin, form, {})).Rects;
-  ASSERT_FALSE(rects.empty());
-  // The first band starts right of the rounded corner and ends as far left of the right edge.
-  EXPECT_EQ(rects.front().Top, 0);
-  EXPECT_GT(rects.front().Left, 0);
-  EXPECT_EQ(rects.front().Left, 311 - rects.front().Right);
-  EXPECT_EQ(rects.back().Bottom, 247);
-  EXPECT_GT(rects.back().Left, 0);
-  // The long middle band is the whole width.
-  const auto full = std::find_if(rects.begin(), rects.end(), [](const TRect& r) { return r.Width() == 311; });
-  ASSERT_NE(full, rects.end());
-  EXPECT_GT(full->Height(), 200);
-}
-
 }  // namespace
