@@ -3,14 +3,8 @@
 // state, a caption and a close query.
 #include <functional>
 
+#include "base/form_kinds.h"
 #include "framework/win_control.h"
-
-enum TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
-
-enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
-using TBorderIcons = unsigned;
-
-enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 
 using TCloseQueryEvent = std::function<void(TComponent* Sender, bool& CanClose)>;
 

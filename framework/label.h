@@ -1,8 +1,7 @@
 #pragma once
 // A windowless text label painted by its parent.
+#include "base/form_kinds.h"
 #include "framework/control.h"
-
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 class TLabel : public TGraphicControl {
  public:

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/forms/frame/form_kinds.h"
+#include "base/form_kinds.h"
 #include "skin/paint/bitmap32.h"
 
 // The window style bits the frame reads (values of the platform's styles).
