@@ -39,11 +39,11 @@ TsCommonData::~TsCommonData() {
   SkinIndex = BorderMaskIndex = TextureIndex = HotTextureIndex = -1;
 }
 
-TsSkinManager* TsCommonData::GetSkinManager() const { return FSkinManager ? FSkinManager : DefaultManager(); }
+TsSkinManager* TsCommonData::GetSkinManager() const { return FSkinManager ? FSkinManager.Get() : DefaultManager(); }
 
 void TsCommonData::SetSkinManager(TsSkinManager* Value) {
   TsSkinManager* stored = Value == DefaultManager() ? nullptr : Value;
-  if (stored == FSkinManager) return;
+  if (stored == FSkinManager.Get()) return;
   FSkinManager = stored;
   if (OwnerObject && OwnerObject->IsLoading()) return;
   TsSkinManager* manager = GetSkinManager();
@@ -167,8 +167,9 @@ void TsCommonData::Invalidate(bool UpdateNow) {
     OwnerControl->Invalidate();
     return;
   }
-  if (window && window->HandleAllocated())
-    RedrawWindow(window->GetHandle(), nullptr, nullptr,
+  HWND handle = window ? (window->HandleAllocated() ? window->GetHandle() : nullptr) : AdaptedWindow;
+  if (handle && IsWindow(handle))
+    RedrawWindow(handle, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | (UpdateNow ? RDW_UPDATENOW : 0));
 }
 
@@ -263,17 +264,30 @@ bool TsCommonData::IsCached() const {
   return ControlIsActive();
 }
 
+SIZE TsCommonData::CacheSize() const {
+  RECT rect{};
+  if (OwnerControl) return {std::max(0, OwnerControl->GetWidth()), std::max(0, OwnerControl->GetHeight())};
+  if (ProviderForm && ProviderForm->HandleAllocated()) GetWindowRect(ProviderForm->GetHandle(), &rect);
+  else if (ProviderForm) rect = ProviderForm->GetBoundsRect();
+  else if (AdaptedWindow) GetWindowRect(AdaptedWindow, &rect);
+  return {std::max(0, static_cast<int>(rect.right - rect.left)), std::max(0, static_cast<int>(rect.bottom - rect.top))};
+}
+
 void TsCommonData::InitCacheBmp() {
-  const int width = OwnerControl ? std::max(0, OwnerControl->GetWidth()) : 0;
-  const int height = OwnerControl ? std::max(0, OwnerControl->GetHeight()) : 0;
+  const SIZE size = CacheSize();
   if (!CacheBitmap) CacheBitmap = std::make_unique<TBitmap32>();
-  if (CacheBitmap->Width() != width || CacheBitmap->Height() != height) *CacheBitmap = TBitmap32(width, height);
+  if (CacheBitmap->Width() != size.cx || CacheBitmap->Height() != size.cy) *CacheBitmap = TBitmap32(size.cx, size.cy);
+}
+
+void TsCommonData::ReleaseCache() {
+  if (CacheBitmap) *CacheBitmap = TBitmap32();
+  BackgroundChanged = true;
 }
 
 bool TsCommonData::CacheIsStale() const {
   if (BackgroundChanged || !CacheBitmap || CacheBitmap->Empty()) return true;
-  return OwnerControl &&
-         (CacheBitmap->Width() != OwnerControl->GetWidth() || CacheBitmap->Height() != OwnerControl->GetHeight());
+  const SIZE size = CacheSize();
+  return CacheBitmap->Width() != size.cx || CacheBitmap->Height() != size.cy;
 }
 
 TColor TsCommonData::GetBGColor(int State, HWND Window) const {

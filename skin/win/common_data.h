@@ -67,7 +67,12 @@ class TsCommonData {
   void InitCacheBmp();
   // The cache is stale: changed background, empty, or not the control's size.
   bool CacheIsStale() const;
-  void ReleaseCache() { CacheBitmap.reset(); }
+  // Drops the cached pixels. The bitmap object itself stays for the data's
+  // life, so a child still holding its parent's cache sees an empty picture.
+  void ReleaseCache();
+  // The size the cache is made at: the control's, or a provider form's whole
+  // window, or an adapted window's.
+  SIZE CacheSize() const;
 
   // The section's state record for a control state (limited to the section's states).
   const TsGenState* StateProps(int State) const;
@@ -77,6 +82,8 @@ class TsCommonData {
   TComponent* OwnerObject = nullptr;
   // The form of a skin provider that owns this data; none for controls.
   TWinControl* ProviderForm = nullptr;
+  // The window of a window adapter that owns this data; none otherwise.
+  HWND AdaptedWindow = nullptr;
   std::unique_ptr<TBitmap32> CacheBitmap;
   TacOuterEffects OuterEffects;
   bool CustomFont = false;
@@ -107,7 +114,8 @@ class TsCommonData {
   TPoint CachedAt{-1, -1};  // where the owner was when the cache was made
 
  private:
-  TsSkinManager* FSkinManager = nullptr;
+  // Null again when that manager is freed: the data falls back to the default one.
+  TComponentRef<TsSkinManager> FSkinManager;
   std::string FSkinSection;
 };
 

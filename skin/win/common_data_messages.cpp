@@ -249,6 +249,15 @@ bool CommonWndProc(TMessage& Message, TsCommonData* Data) {
     }
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE: MouseHover(data, Message.Msg == CM_MOUSEENTER); return false;
+    case WM_NCDESTROY: {
+      // The window goes: the manager's hover state must not keep its handle.
+      data.MouseAbove = false;
+      TsSkinManager* manager = data.GetSkinManager();
+      TWinControl* window = OwnerWindow(data);
+      if (manager && window && window->HandleAllocated() && manager->GetActiveControl() == window->GetHandle())
+        manager->SetActiveControl(nullptr);
+      return false;
+    }
     case WM_ENABLE:
     case WM_CANCELMODE:
       data.MouseAbove = false;

@@ -95,7 +95,7 @@ TEST_F(CommonDataTest, NewSkinFromAnotherManagerChangesNothing) {
   EXPECT_TRUE(panel->SkinData.Skinned());
   SendAMessage(panel, acmRemoveSkin, reinterpret_cast<LPARAM>(Manager));
   EXPECT_FALSE(panel->SkinData.Skinned());
-  EXPECT_EQ(panel->SkinData.CacheBitmap, nullptr);
+  EXPECT_TRUE(panel->SkinData.CacheBitmap->Empty());
 }
 
 TEST_F(CommonDataTest, UpdateSectionInvalidatesOnlyControlsOfThatSection) {
@@ -238,6 +238,56 @@ TEST_F(CommonDataTest, MovesAndSizesOfTransparentControlsMarkTheirBackground) {
   EXPECT_GE(glass->Count(acmRepaintIfMoved), 1);
   button->SetBounds(70, 10, 50, 20);
   EXPECT_TRUE(button->SkinData.BackgroundChanged);  // a new size always does
+}
+
+TEST_F(CommonDataTest, SkinDataOutlivesNothingItPointsTo) {
+  // A hovered control whose window goes leaves no handle in the manager.
+  auto* edit = Add(new TSkinnedEdit(Form, ckEdit), Form, "EDIT");
+  Form->GetHandle();
+  SendMessageW(edit->GetHandle(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+  ASSERT_EQ(Manager->GetActiveControl(), edit->GetHandle());
+  delete edit;
+  EXPECT_EQ(Manager->GetActiveControl(), nullptr);
+
+  // A released parent cache stays a (now empty) bitmap its children may still hold.
+  auto* panel = Add(new TSkinnedPanel(Form, 300), Form, "PANEL", {0, 0, 80, 60});
+  SendAMessage(panel, acmPrepareCache);
+  const TBitmap32* held = panel->SkinData.CacheBitmap.get();
+  ASSERT_FALSE(held->Empty());
+  panel->SkinData.ReleaseCache();
+  EXPECT_EQ(panel->SkinData.CacheBitmap.get(), held);
+  EXPECT_TRUE(held->Empty());
+  EXPECT_TRUE(panel->SkinData.CacheIsStale());
+
+  // A provider's cache is the whole window's size, and a resize makes it stale.
+  TsCommonData provider(Form, true);
+  provider.ProviderForm = Form;
+  provider.InitCacheBmp();
+  RECT window;
+  GetWindowRect(Form->GetHandle(), &window);
+  EXPECT_EQ(provider.CacheBitmap->Width(), window.right - window.left);
+  EXPECT_EQ(provider.CacheBitmap->Height(), window.bottom - window.top);
+  provider.BackgroundChanged = false;
+  EXPECT_FALSE(provider.CacheIsStale());
+  Form->SetBounds(10, 10, 340, 200);
+  EXPECT_TRUE(provider.CacheIsStale());
+
+  // An adapter's data repaints the adapted window.
+  TsCommonData adapter(nullptr, true);
+  adapter.AdaptedWindow = panel->GetHandle();
+  adapter.Loading = false;
+  Form->Show();
+  UpdateWindow(Form->GetHandle());
+  adapter.Invalidate();
+  EXPECT_TRUE(HasUpdate(panel));
+
+  // A control bound to a manager that is freed goes back to the default one.
+  auto* second = new TsSkinManager(Form);
+  auto* bound = Add(new TSkinnedPanel(Form, 300), Form, "BUTTON");
+  bound->SkinData.SetSkinManager(second);
+  ASSERT_EQ(bound->SkinData.GetSkinManager(), second);
+  delete second;
+  EXPECT_EQ(bound->SkinData.GetSkinManager(), Manager);
 }
 
 }  // namespace
