@@ -28,27 +28,27 @@ class TForm1 : public TForm, private lanque::LoginView {
   // The window's state fields, shared with the sign-in logic.
   lanque::LoginState& State() { return FController->State(); }
 
-  TImage* Image1;
-  TCppWebBrowser* CppWebBrowser2;
-  TLabel* sLabel1;
-  TLabel* sLabel2;
-  TCppWebBrowser* CppWebBrowser1;
-  TEdit* sEdit1;
-  TEdit* sEdit2;
-  TCheckBox* sCheckBox1;
-  TCheckBox* sCheckBox2;
-  TButton* sBitBtn1;
-  TLabel* sLabel3;
-  TTimer* Timer1;
-  TTimer* Timer2;
-  TTrayIcon* TrayIcon1;
-  TImageList* ImageList1;
-  TPopupMenu* PopupMenu1;
-  TMenuItem* N1;
-  TMenuItem* N3;
-  TMenuItem* N2;
-  TApplicationEvents* ApplicationEvents1;
-  TsSkinManager* sSkinManager1;
+  TImage* Image1 = nullptr;
+  TCppWebBrowser* CppWebBrowser2 = nullptr;
+  TLabel* sLabel1 = nullptr;
+  TLabel* sLabel2 = nullptr;
+  TCppWebBrowser* CppWebBrowser1 = nullptr;
+  TEdit* sEdit1 = nullptr;
+  TEdit* sEdit2 = nullptr;
+  TCheckBox* sCheckBox1 = nullptr;
+  TCheckBox* sCheckBox2 = nullptr;
+  TButton* sBitBtn1 = nullptr;
+  TLabel* sLabel3 = nullptr;
+  TTimer* Timer1 = nullptr;
+  TTimer* Timer2 = nullptr;
+  TTrayIcon* TrayIcon1 = nullptr;
+  TImageList* ImageList1 = nullptr;
+  TPopupMenu* PopupMenu1 = nullptr;
+  TMenuItem* N1 = nullptr;
+  TMenuItem* N3 = nullptr;
+  TMenuItem* N2 = nullptr;
+  TApplicationEvents* ApplicationEvents1 = nullptr;
+  TsSkinManager* sSkinManager1 = nullptr;
 
   void FormCreate(TComponent* Sender);
   void FormCloseQuery(TComponent* Sender, bool& CanClose);

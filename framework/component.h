@@ -31,7 +31,11 @@ class TComponent {
   // Frees every owned component (last inserted first), after telling each
   // sibling that it goes.
   virtual ~TComponent();
+  // Components come from the first; `delete` takes the second, and the third
+  // gives the memory back when a constructor throws.
+  static void* operator new(std::size_t Size) { return ::operator new(Size); }
   void operator delete(TComponent* Component, std::destroying_delete_t);
+  static void operator delete(void* Memory) { ::operator delete(Memory); }
 
   TComponent* GetOwner() const { return FOwner; }
   const std::wstring& GetName() const { return FName; }
