@@ -7,15 +7,29 @@
 # whole set only after the last one, so an interrupted build is redone.
 . "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-LANQUE_MINGW_LIBS=(libpng libjpeg-turbo libxml2)
+# Each library with the set version in which it came or its recipe last
+# changed. Its stamp carries that version, and a whole set stamped at that
+# version holds it too: a cache made before a library came (or changed)
+# builds only that library.
+LANQUE_MINGW_LIBS=(libpng:1 libjpeg-turbo:1 libxml2:1 benchmark:2)
 
-_lanque_mingw_stamp() { echo "$LANQUE_DEPS/.complete-$LANQUE_DEPS_VERSION${1:+-$1}"; }
+# _lanque_mingw_stamp VERSION [NAME]
+_lanque_mingw_stamp() { echo "$LANQUE_DEPS/.complete-$1${2:+-$2}"; }
+
+_lanque_mingw_lib_version() {
+  local entry
+  for entry in "${LANQUE_MINGW_LIBS[@]}"; do
+    [ "${entry%%:*}" = "$1" ] && echo "${entry##*:}"
+  done
+}
 
 lanque_mingw_deps_pending() {
-  local lib
-  [ -f "$(_lanque_mingw_stamp)" ] && return 0
-  for lib in "${LANQUE_MINGW_LIBS[@]}"; do
-    [ -f "$(_lanque_mingw_stamp "$lib")" ] || echo "$lib"
+  local entry lib version
+  [ -f "$(_lanque_mingw_stamp "$LANQUE_DEPS_VERSION")" ] && return 0
+  for entry in "${LANQUE_MINGW_LIBS[@]}"; do
+    lib=${entry%%:*} version=${entry##*:}
+    [ -f "$(_lanque_mingw_stamp "$version" "$lib")" ] || [ -f "$(_lanque_mingw_stamp "$version")" ] \
+      || echo "$lib"
   done
 }
 
@@ -30,6 +44,10 @@ _lanque_mingw_recipe() {
       -DBUILD_SHARED_LIBS=OFF -DLIBXML2_WITH_PYTHON=OFF -DLIBXML2_WITH_ICONV=OFF \
       -DLIBXML2_WITH_LZMA=OFF -DLIBXML2_WITH_ZLIB=OFF -DLIBXML2_WITH_TESTS=OFF \
       -DLIBXML2_WITH_PROGRAMS=OFF -DLIBXML2_WITH_HTTP=OFF -DLIBXML2_WITH_FTP=OFF ;;
+    benchmark) echo benchmark benchmark -DGIT_VERSION=0.0.0 \
+      -DBUILD_SHARED_LIBS=OFF -DBENCHMARK_ENABLE_TESTING=OFF -DBENCHMARK_ENABLE_GTEST_TESTS=OFF \
+      -DBENCHMARK_ENABLE_WERROR=OFF -DBENCHMARK_ENABLE_LTO=OFF -DBENCHMARK_ENABLE_INSTALL=ON \
+      -DBENCHMARK_INSTALL_DOCS=OFF ;;
   esac
 }
 
@@ -54,6 +72,6 @@ lanque_mingw_dep_build() {
   && cmake --install "$work/build" || return 1
   rm -rf "$work"
   rmdir "$LANQUE_DEPS/src" 2>/dev/null || true
-  touch "$(_lanque_mingw_stamp "$name")"
-  [ -n "$(lanque_mingw_deps_pending)" ] || touch "$(_lanque_mingw_stamp)"
+  touch "$(_lanque_mingw_stamp "$(_lanque_mingw_lib_version "$name")" "$name")"
+  [ -n "$(lanque_mingw_deps_pending)" ] || touch "$(_lanque_mingw_stamp "$LANQUE_DEPS_VERSION")"
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # By hand, as root (takes a few minutes and downloads the package indexes and
-# three source packages): set-up interrupted after its packages step and run
+# four source packages): set-up interrupted after its packages step and run
 # again completes the rest; a third run only checks. Then set-up without a
 # reachable mirror and set-up without root each fail in one line.
 # Everything goes to a scratch folder: its own apt configuration (a copy of
@@ -56,18 +56,19 @@ check "no half-written apt source file is left" \
   test -z "$(find "$scratch/apt/parts" -name '.*' -type f)"
 check "a half-built library is left behind" test -d "$LANQUE_DEPS/src/libpng"
 check "the interrupted library is not stamped" test ! -e "$LANQUE_DEPS/.complete-1-libpng"
-check "the set is not stamped" test ! -e "$LANQUE_DEPS/.complete-1"
+check "the set is not stamped" test ! -e "$LANQUE_DEPS/.complete-2"
 stamp_before=$(stat -c %Y "$deb_src")
 
 echo "== set-up again"
 sleep 1
 "$root/scripts/setup" | tee "$scratch/second.out"
 check "the second set-up succeeds" test "${PIPESTATUS[0]}" = 0
-for lib in libpng libjpeg-turbo libxml2; do
+for lib in libpng libjpeg-turbo libxml2 benchmark; do
   check "$lib is cross-built again" grep -q "^setup: cross-building $lib .* s$" "$scratch/second.out"
 done
-check "the set is stamped" test -e "$LANQUE_DEPS/.complete-1"
-check "the libraries are installed" test -f "$LANQUE_DEPS/lib/libpng16.a" -a -f "$LANQUE_DEPS/lib/libjpeg.a" -a -f "$LANQUE_DEPS/lib/libxml2.a"
+check "the set is stamped" test -e "$LANQUE_DEPS/.complete-2"
+check "the libraries are installed" test -f "$LANQUE_DEPS/lib/libpng16.a" -a -f "$LANQUE_DEPS/lib/libjpeg.a" -a -f "$LANQUE_DEPS/lib/libxml2.a" \
+  -a -f "$LANQUE_DEPS/lib/libbenchmark.a"
 check "the Wine template is ready" test -f "$scratch/cache/wine-template-4/.ready"
 check "the deb-src file was left as it was" test "$(stat -c %Y "$deb_src")" = "$stamp_before"
 

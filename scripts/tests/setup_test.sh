@@ -6,6 +6,7 @@ set -uo pipefail
 lib=$(cd "$(dirname "$0")/../lib" && pwd)
 . "$lib/setup-steps.sh"
 . "$lib/apt-sources.sh"
+. "$lib/mingw-deps.sh"
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/lanque-setup-test.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
@@ -147,6 +148,20 @@ expect "step reason: no log tail" 2 "$(wc -l <<<"$out")"
 out=$( (lanque_setup_step "silent" silent_failure) 2>&1); status=$?
 expect "step tail: status" 2 "$status"
 expect "step tail: log's last line" 1 "$(grep -c '^  make: \*\*\* \[all\] Error 2$' <<<"$out")"
+
+# Which cross-built libraries a cache still needs, from its stamps: a set made
+# before a library came builds only that one; a finished set needs nothing.
+pending_in() {  # pending_in SET-VERSION STAMP...
+  local deps=$scratch/deps
+  rm -rf "$deps"; mkdir -p "$deps"
+  for stamp in "${@:2}"; do touch "$deps/.complete-$stamp"; done
+  (LANQUE_DEPS=$deps LANQUE_DEPS_VERSION=$1 LANQUE_MINGW_LIBS=(a:1 b:1 c:2); lanque_mingw_deps_pending | tr '\n' ' ')
+}
+expect "deps: empty cache" "a b c " "$(pending_in 2)"
+expect "deps: the older whole set" "c " "$(pending_in 2 1)"
+expect "deps: a library of the older set stopped midway" "b c " "$(pending_in 2 1-a)"
+expect "deps: the new library alone" "a b " "$(pending_in 2 2-c)"
+expect "deps: the whole set" "" "$(pending_in 2 2)"
 
 [ "$failures" = 0 ] && echo "all set-up checks passed"
 [ "$failures" = 0 ]
