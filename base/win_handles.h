@@ -1,5 +1,6 @@
 #pragma once
-// Owners for Win32 handles: each releases its handle the one right way, and
+// Owners for Win32 handles (windows, GDI objects, menus, image lists,
+// registry keys, kernel objects): each releases its handle the one right way, and
 // every kind keeps a count of the handles alive under an owner. The counts
 // are how tests find leaks, since the system's own object counts are not
 // available everywhere (they read 0 under Wine).
@@ -10,7 +11,7 @@
 #include <atomic>
 #include <utility>
 
-enum class THandleKind { Window, DC, Bitmap, Region, Font, Brush, Icon, Menu, ImageList, RegistryKey, Count };
+enum class THandleKind { Window, DC, Bitmap, Region, Font, Brush, Icon, Menu, ImageList, RegistryKey, Kernel, Count };
 
 // Handles of a kind now held by owners (made, not yet released or given away).
 inline std::array<std::atomic<int>, static_cast<size_t>(THandleKind::Count)> gLiveHandles{};
@@ -64,6 +65,7 @@ inline void CloseWindow(HWND h) { DestroyWindow(h); }
 inline void CloseMemoryDC(HDC h) { DeleteDC(h); }
 inline void CloseImageList(HIMAGELIST h) { ImageList_Destroy(h); }
 inline void CloseRegistryKey(HKEY h) { RegCloseKey(h); }
+inline void CloseKernelHandle(HANDLE h) { CloseHandle(h); }
 }  // namespace win_handles_detail
 
 using TOwnedFont = TOwnedHandle<HFONT, THandleKind::Font, win_handles_detail::CloseGdiObject>;
@@ -76,6 +78,8 @@ using TOwnedWindow = TOwnedHandle<HWND, THandleKind::Window, win_handles_detail:
 using TOwnedMemoryDC = TOwnedHandle<HDC, THandleKind::DC, win_handles_detail::CloseMemoryDC>;
 using TOwnedImageList = TOwnedHandle<HIMAGELIST, THandleKind::ImageList, win_handles_detail::CloseImageList>;
 using TOwnedRegistryKey = TOwnedHandle<HKEY, THandleKind::RegistryKey, win_handles_detail::CloseRegistryKey>;
+// Threads, events and other kernel objects closed with CloseHandle.
+using TOwnedKernelHandle = TOwnedHandle<HANDLE, THandleKind::Kernel, win_handles_detail::CloseKernelHandle>;
 
 // A window's device context for the length of a scope.
 class TWindowDC {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "base/private_messages.h"
+
 namespace {
 constexpr wchar_t kClassName[] = L"LanqueTimerWindow";
 }
@@ -35,10 +37,14 @@ bool TTimerService::Start(UINT_PTR Id, unsigned Interval, TTick Tick) {
     Stop(Id);
     return false;
   }
+  Register(Id, std::move(Tick));
+  return true;
+}
+
+void TTimerService::Register(UINT_PTR Id, TTick Tick) {
   auto it = std::find_if(FEntries.begin(), FEntries.end(), [Id](const TEntry& e) { return e.Id == Id; });
   if (it == FEntries.end()) FEntries.push_back({Id, std::move(Tick)});
   else it->Tick = std::move(Tick);
-  return true;
 }
 
 void TTimerService::Stop(UINT_PTR Id) {
@@ -59,7 +65,7 @@ void TTimerService::Tick(UINT_PTR Id) {
 
 LRESULT CALLBACK TTimerService::WindowProcedure(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
   auto* self = reinterpret_cast<TTimerService*>(GetWindowLongPtrW(Window, GWLP_USERDATA));
-  if (Msg == WM_TIMER && self) {
+  if ((Msg == WM_TIMER || Msg == WM_TIMERHANDOVER) && self) {
     self->Tick(static_cast<UINT_PTR>(WParam));
     return 0;
   }

@@ -1,7 +1,9 @@
 #pragma once
 // One hidden message-only window that runs every timer of the thread: each
 // timer has an id of its own on that window, and a tick reaches its timer
-// only while the timer is registered.
+// only while the timer is registered. Ticks come from the system (Start) or
+// from a worker thread that hands them over (Register, then the worker sends
+// WM_TIMERHANDOVER with the id in WParam to the window).
 #include <functional>
 #include <vector>
 
@@ -17,6 +19,9 @@ class TTimerService {
   // Starts (or restarts with a new interval) the timer Id; false when the
   // system refuses the timer.
   bool Start(UINT_PTR Id, unsigned Interval, TTick Tick);
+  // Registers the timer Id without a system timer: its ticks arrive as
+  // WM_TIMERHANDOVER from a thread of its own.
+  void Register(UINT_PTR Id, TTick Tick);
   void Stop(UINT_PTR Id);
   // A new id for a timer of this thread.
   UINT_PTR NewId() { return ++FLastId; }

@@ -9,24 +9,7 @@
 #include <functional>
 #include <string>
 
-// Runs the message loop until `done` holds or `timeoutMs` has passed.
-inline bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
-  auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() >= deadline) return false;
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-  }
-  return true;
-}
-
-inline void PumpFor(int milliseconds) {
-  PumpUntil([] { return false; }, milliseconds);
-}
+#include "tests/support/message_pump.h"
 
 // A top-level window with one child container, as a form hosts a browser.
 // The frame stays hidden: without a window manager, hiding a shown window

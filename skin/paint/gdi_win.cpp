@@ -22,6 +22,13 @@ void FillDCBorder(HDC dc, const TRect& rect, int left, int top, int right, int b
   FillDC(dc, {rect.Right - right, rect.Top + top, rect.Right, rect.Bottom - bottom}, color);
 }
 
+void CopyToDC(const TBitmap32& bitmap, TPoint at, HDC target, const TRect& rect) {
+  const TOwnedMemoryDC source(CreateCompatibleDC(target));
+  if (!source) return;
+  const TSelectObject selected(source.Get(), BitmapHandle(bitmap));
+  BitBlt(target, rect.Left, rect.Top, rect.Width(), rect.Height(), source.Get(), at.X, at.Y, SRCCOPY);
+}
+
 void FadeRect(HDC dc, const TRect& rect, int transparency, TColor color) {
   TBitmap32 bmp(rect.Width(), rect.Height());
   if (bmp.Empty()) return;

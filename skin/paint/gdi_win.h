@@ -9,6 +9,8 @@
 void FillDC(HDC dc, const TRect& rect, TColor color);
 // Fills only a frame of the given widths just inside rect.
 void FillDCBorder(HDC dc, const TRect& rect, int left, int top, int right, int bottom, TColor color);
+// Copies a rectangle of a bitmap (from its point at) onto a device context.
+void CopyToDC(const TBitmap32& bitmap, TPoint at, HDC target, const TRect& rect);
 // Moves a rectangle of the device context transparency percent toward the colour.
 void FadeRect(HDC dc, const TRect& rect, int transparency, TColor color);
 // The bitmap's rectangle minus every horizontal run of key pixels.

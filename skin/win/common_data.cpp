@@ -21,13 +21,6 @@ TWinControl* AsWindowed(TControl* control) { return dynamic_cast<TWinControl*>(c
 
 bool HasBit(int value, int bit) { return (value >> bit) & 1; }
 
-// Copies a rectangle of a bitmap (from its point at) onto a device context.
-void CopyToDC(const TBitmap32& bitmap, TPoint at, HDC target, const TRect& rect) {
-  TOwnedMemoryDC source(CreateCompatibleDC(target));
-  TSelectObject selected(source.Get(), BitmapHandle(bitmap));
-  BitBlt(target, rect.Left, rect.Top, rect.Width(), rect.Height(), source.Get(), at.X, at.Y, SRCCOPY);
-}
-
 }  // namespace
 
 TsCommonData::TsCommonData(TComponent* AOwner, bool CreateCacheBmp)

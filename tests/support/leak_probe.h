@@ -40,7 +40,7 @@ struct TLeakProbe {
   // may grow by less than SlackBytes, which allocator noise stays within).
   std::string DriftSince(const TLeakProbe& Before, long long SlackBytes = 2ll << 20) const {
     static constexpr const char* kNames[] = {"windows", "DCs",   "bitmaps",     "regions",      "fonts",
-                                             "brushes", "icons", "menus",       "image lists",  "registry keys"};
+                                             "brushes", "icons", "menus",       "image lists",  "registry keys", "kernel handles"};
     static_assert(std::size(kNames) == static_cast<size_t>(THandleKind::Count));
     std::string drift;
     for (size_t k = 0; k < Live.size(); ++k)
