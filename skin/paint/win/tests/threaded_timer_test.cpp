@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "tests/support/leak_probe.h"
 #include "tests/support/message_pump.h"
 
@@ -69,11 +71,15 @@ TEST(ThreadedTimer, AWorkerWaitingForItsIntervalOrPausedEndsAtOnceWithoutAFinalT
   for (bool paused : {false, true}) {
     SCOPED_TRACE(paused ? "paused" : "waiting");
     const TLeakProbe before = TLeakProbe::Take();
-    auto* counted = new TCountedTimer(INFINITE - 1);  // never due
-    counted->Timer->SetEnabled(!paused);
-    PumpFor(20);
-    delete counted;  // returns only once the worker has ended (a hang fails by the test's time-out)
-    PumpFor(50);
+    {
+      TCountedTimer counted(INFINITE - 1);  // never due
+      counted.Timer->SetEnabled(!paused);
+      PumpFor(20);
+      // Returns only once the worker has ended (a hang fails by the test's time-out).
+      delete std::exchange(counted.Timer, nullptr);
+      PumpFor(50);
+      EXPECT_EQ(counted.Ticks, 0);
+    }
     EXPECT_EQ(TLeakProbe::Take().DriftSince(before), "") << "the worker's thread or events are left";
   }
 }
