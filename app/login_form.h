@@ -17,6 +17,7 @@
 #include "framework/label.h"
 #include "framework/menus.h"
 #include "framework/timer.h"
+#include "skin/forms/skin_provider.h"
 #include "skin/win/skin_manager.h"
 #include "tray/tray_icon.h"
 
@@ -49,6 +50,7 @@ class TForm1 : public TForm, private lanque::LoginView {
   TMenuItem* N2 = nullptr;
   TApplicationEvents* ApplicationEvents1 = nullptr;
   TsSkinManager* sSkinManager1 = nullptr;
+  TsSkinProvider* sSkinProvider1 = nullptr;
 
   void FormCreate(TComponent* Sender);
   void FormCloseQuery(TComponent* Sender, bool& CanClose);

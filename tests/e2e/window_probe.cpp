@@ -9,6 +9,7 @@
 //                                         waits for a message box with that caption,
 //                                         prints its text and presses the button
 //   window_probe button                   prints "enabled=0|1" for the sign-in button
+//   window_probe rect CAPTION SECONDS      prints the window's screen rectangle "x y width height"
 // Exit code 0 on success, 1 when the window or control did not turn up in time.
 #include <windows.h>
 
@@ -128,13 +129,23 @@ int ButtonState() {
 
 }  // namespace
 
+int Rect(const std::wstring& caption, DWORD seconds) {
+  HWND window = WaitForWindow(caption, seconds);
+  if (!window) return 1;
+  RECT r;
+  GetWindowRect(window, &r);
+  std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  return 0;
+}
+
 int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argc > 1 ? argv[1] : L"";
   if (command == L"wait" && argc == 4) return Wait(argv[2], static_cast<DWORD>(_wtoi(argv[3])));
   if (command == L"signin" && (argc == 4 || argc == 5)) return SignIn(argv[2], argv[3], argc == 5 ? argv[4] : L"");
   if (command == L"dialog" && argc == 5) return Dialog(argv[2], static_cast<DWORD>(_wtoi(argv[3])), argv[4]);
   if (command == L"button" && argc == 2) return ButtonState();
+  if (command == L"rect" && argc == 4) return Rect(argv[2], static_cast<DWORD>(_wtoi(argv[3])));
   std::fputs("usage: window_probe wait CAPTION SECONDS | signin USER PASSWORD [number|auto|both] |"
-             " dialog CAPTION SECONDS ok|yes|no | button\n", stderr);
+             " dialog CAPTION SECONDS ok|yes|no | button | rect CAPTION SECONDS\n", stderr);
   return 2;
 }
