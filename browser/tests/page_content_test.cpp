@@ -43,6 +43,34 @@ TEST(PageContent, ReplyWithoutMarkupIsItsText) {
   EXPECT_EQ(ParseHtmlPage("").bodyText, L"");
 }
 
+TEST(PageContent, NulAndControlCharactersNeitherEmptyNorCutTheText) {
+  using namespace std::string_literals;
+  // Each reply the sign-in reads, with a NUL or another control character in
+  // the head, the title, an attribute, a comment or the body text. Following
+  // HTML's rules a NUL in text is ignored, one inside markup reads as U+FFFD;
+  // the other control characters, invisible, are left out of the text.
+  const std::pair<std::string, std::wstring> cases[] = {
+      {"<html><head>\0<title>p</title></head><body>1.00|http://svc/u|60</body></html>"s,
+       L"1.00|http://svc/u|60"},
+      {"<html><head><title>a\0b</title><meta charset=\"utf-8\"></head><body>0123abcd</body></html>"s,
+       L"0123abcd"},
+      {"<html><head><meta name=\"x\0\" content='\0>'><!-- \0 --></head><body>TRUE|http://svc/land</body></html>"s,
+       L"TRUE|http://svc/land"},
+      {"<html><head><style>\0</style><script>\0</script></head><body>land\0ing page</body></html>"s,
+       L"landing page"},
+      {"\0<html><head>\x01</head><body>a\x01" "b\x08" "c\x0B\x1F|d</body></html>"s, L"abc|d"},
+      {"nonce\0tail"s, L"noncetail"},
+  };
+  for (const auto& [html, text] : cases) {
+    SCOPED_TRACE(testing::Message() << html.size() << " bytes: " << html.substr(0, 40));
+    PageContent page = ParseHtmlPage(html);
+    EXPECT_EQ(page.bodyText, text);
+    EXPECT_NE(Describe(page).find(L"BODY"), std::wstring::npos);
+  }
+  PageContent input = ParseHtmlPage("<html><head>\0</head><body><input id=\"client_exit\" value=\"0\0\"></body></html>"s);
+  EXPECT_NE(Describe(input).find(L"INPUT#client_exit=0\uFFFD"), std::wstring::npos) << Describe(input);
+}
+
 TEST(PageContent, ElementsInDocumentOrderWithIdsAndValues) {
   PageContent page = ParseHtmlPage(
       "<html><body><form><input id='a' value='1'><div id='b'>x</div>"
