@@ -1,5 +1,6 @@
 // CreateWebBrowser: the system control first; the page engine when the
 // control cannot be created or turns out to have no HTML engine.
+#include "browser/deadline_timer.h"
 #include "browser/page_engine.h"
 #include "browser/system_engine.h"
 #include "browser/web_browser.h"
@@ -26,14 +27,20 @@ bool MeansNoHtmlEngine(HRESULT status) {
 
 // Starts on the system control and moves to the page engine, re-issuing
 // the navigation, when the first navigation fails for want of an HTML
-// engine. The failed control is hidden at once and destroyed later, outside
-// its own event.
+// engine, or brings no document within the page deadline (a service that
+// never answers, or redirects without end). The failed control is stopped
+// and hidden at once and destroyed later, outside its own event.
 class FallbackWebBrowser final : public WebBrowser {
 public:
-  FallbackWebBrowser(HWND container, std::unique_ptr<SystemBrowserEngine> system)
-      : container_(container), system_(std::move(system)) {
+  FallbackWebBrowser(HWND container, std::unique_ptr<SystemBrowserEngine> system,
+                     HttpTimeouts timeouts)
+      : container_(container), system_(std::move(system)), timeouts_(timeouts),
+        firstDeadline_([this] {
+          if (!documentSeen_ && !page_) FallBack();
+        }) {
     system_->SetOnDocumentComplete([this](BrowserObjectId browser, const std::wstring& address) {
       documentSeen_ = true;
+      firstDeadline_.Stop();
       RaiseDocumentComplete(browser, address);
     });
     system_->SetOnNavigateError([this](const std::wstring&, HRESULT status) {
@@ -43,6 +50,8 @@ public:
 
   void Navigate(const std::wstring& address) override {
     lastAddress_ = address;
+    if (!documentSeen_ && !page_ && !firstDeadline_.Running())
+      firstDeadline_.Start(static_cast<unsigned>(timeouts_.pageMs));
     Active().Navigate(address);
   }
   std::unique_ptr<WebDocument> Document() override { return Active().Document(); }
@@ -59,9 +68,11 @@ private:
   }
 
   void FallBack() {
-    system_->Hide();
+    firstDeadline_.Stop();
     system_->SetOnDocumentComplete(nullptr);
-    page_ = std::make_unique<PageBrowserEngine>(container_);
+    system_->Stop();
+    system_->Hide();
+    page_ = std::make_unique<PageBrowserEngine>(container_, timeouts_);
     page_->SetOnDocumentComplete([this](BrowserObjectId browser, const std::wstring& address) {
       system_.reset();
       RaiseDocumentComplete(browser, address);
@@ -72,19 +83,22 @@ private:
   HWND container_;
   std::unique_ptr<SystemBrowserEngine> system_;
   std::unique_ptr<PageBrowserEngine> page_;
+  HttpTimeouts timeouts_;
+  DeadlineTimer firstDeadline_;
   std::wstring lastAddress_;
   bool documentSeen_ = false;
 };
 
 }  // namespace
 
-std::unique_ptr<WebBrowser> CreateWebBrowser(HWND container, BrowserEngineKind kind) {
+std::unique_ptr<WebBrowser> CreateWebBrowser(HWND container, BrowserEngineKind kind,
+                                             const HttpTimeouts& timeouts) {
   if (kind != BrowserEngineKind::Page) {
     SetBrowserEmulationForThisProgram();
     if (auto system = SystemBrowserEngine::Create(container)) {
       if (kind == BrowserEngineKind::System) return system;
-      return std::make_unique<FallbackWebBrowser>(container, std::move(system));
+      return std::make_unique<FallbackWebBrowser>(container, std::move(system), timeouts);
     }
   }
-  return std::make_unique<PageBrowserEngine>(container);
+  return std::make_unique<PageBrowserEngine>(container, timeouts);
 }

@@ -169,6 +169,8 @@ void SystemBrowserEngine::Hide() {
     ShowWindow(window, SW_HIDE);
 }
 
+void SystemBrowserEngine::Stop() { webBrowser_->Stop(); }
+
 bool SystemBrowserEngine::IsTopLevel(IDispatch* browser) const {
   if (!browser) return false;
   ComPtr<IUnknown> identity;

@@ -71,6 +71,14 @@ TEST(PageContent, NulAndControlCharactersNeitherEmptyNorCutTheText) {
   EXPECT_NE(Describe(input).find(L"INPUT#client_exit=0\uFFFD"), std::wstring::npos) << Describe(input);
 }
 
+TEST(PageContent, APageAsLargeAsAFetchMayBeIsParsedWhole) {
+  // Text nodes beyond the HTML parser's usual 10,000,000 bytes included.
+  const std::string filler(kMaxPageBytes - 64, 'x');
+  PageContent page = ParseHtmlPage("<html><body><p>" + filler + "</p><p>end</p></body></html>");
+  ASSERT_EQ(page.bodyText.size(), filler.size() + 7);
+  EXPECT_EQ(page.bodyText.substr(page.bodyText.size() - 5), L"\r\nend");
+}
+
 TEST(PageContent, ElementsInDocumentOrderWithIdsAndValues) {
   PageContent page = ParseHtmlPage(
       "<html><body><form><input id='a' value='1'><div id='b'>x</div>"
@@ -139,6 +147,14 @@ TEST(EngineSwitch, ReadsEitherEngineInAnyCase) {
             BrowserEngineKind::System);
   EXPECT_EQ(ParseBrowserEngineSwitch(L"app.exe /engine=pages \"/engine=page x\""),
             BrowserEngineKind::Automatic);
+}
+
+TEST(TimeoutSwitch, SetsThePageDeadlineInSeconds) {
+  EXPECT_EQ(ParseTimeoutSwitch(L"app.exe").pageMs, HttpTimeouts{}.pageMs);
+  EXPECT_EQ(ParseTimeoutSwitch(L"app.exe /engine=page /TIMEOUT=3").pageMs, 3000);
+  for (const wchar_t* bad : {L"app.exe /timeout=0", L"app.exe /timeout=3601", L"app.exe /timeout=2s",
+                             L"app.exe /timeout=", L"app.exe /timeout=99999999999"})
+    EXPECT_EQ(ParseTimeoutSwitch(bad).pageMs, HttpTimeouts{}.pageMs) << bad;
 }
 
 }  // namespace

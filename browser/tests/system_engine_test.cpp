@@ -118,6 +118,27 @@ TEST_F(SystemEngineTest, UnreachableFirstServiceAlsoFallsBackAndShowsTheErrorPag
   EXPECT_EQ(BrowserSite::LiveCount(), 0);
 }
 
+// The control's first navigation has the page engine's deadline: a service
+// that does not answer it, or redirects it without end, sends the browser to
+// the page engine, which answers or shows an error page.
+TEST_F(SystemEngineTest, FirstNavigationWithoutADocumentFallsBackAtThePageDeadline) {
+  std::wstring base = PageServerBase();
+  ASSERT_FALSE(base.empty()) << "page server not running";
+  const HttpTimeouts timeouts{15000, 30000, 1500};
+  for (const std::wstring path : {L"/hang-first?key=system", L"/loop?key=system"}) {
+    SCOPED_TRACE(testing::Message() << std::string(path.begin(), path.end()));
+    completed_.clear();
+    auto browser = CreateWebBrowser(host_->Container(), BrowserEngineKind::Automatic, timeouts);
+    browser->SetOnDocumentComplete(
+        [&](BrowserObjectId, const std::wstring& address) { completed_.push_back(address); });
+    browser->Navigate(base + path);
+    ASSERT_TRUE(PumpUntil([&] { return !completed_.empty(); }, 6000));
+    const std::wstring text = browser->Document()->BodyOuterText();
+    EXPECT_TRUE(text == L"answered" || text.find(L"重定向次数过多") != std::wstring::npos) << text.size();
+    EXPECT_EQ(BrowserSite::LiveCount(), 0);  // the control is gone
+  }
+}
+
 TEST_F(SystemEngineTest, EitherEngineCanBeForced) {
   auto page = CreateWebBrowser(host_->Container(), BrowserEngineKind::Page);
   EXPECT_NE(dynamic_cast<PageBrowserEngine*>(page.get()), nullptr);
