@@ -49,7 +49,7 @@ TEST_F(SignedInViewTest, ConstructorSendsTheParametersAndBannerRequests) {
 
 TEST_F(SignedInViewTest, AnUpdateAddressReachesTheShellOnlyWhenItIsACompleteWebAddress) {
   const std::wstring good = L"http://svc/lanquemsg_v2/download/";
-  for (const std::wstring& address : {L"http://svc/new.exe\" file:///c:/windows/system32/calc.exe",
+  for (const std::wstring& address : {std::wstring(L"http://svc/new.exe\" file:///c:/windows/system32/calc.exe"),
                                       L"http://svc/" + std::wstring(5000, L'a'), good}) {
     Boxes.clear();
     Form->State().Tag = 1;
