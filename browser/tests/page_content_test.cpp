@@ -149,7 +149,7 @@ TEST(EngineSwitch, ReadsEitherEngineInAnyCase) {
             BrowserEngineKind::Automatic);
 }
 
-TEST(TimeoutSwitch, SetsThePageDeadlineInSeconds) {
+TEST(PageDeadlineSwitch, SetsTheDeadlineInSeconds) {
   EXPECT_EQ(ParseTimeoutSwitch(L"app.exe").pageMs, HttpTimeouts{}.pageMs);
   EXPECT_EQ(ParseTimeoutSwitch(L"app.exe /engine=page /TIMEOUT=3").pageMs, 3000);
   for (const wchar_t* bad : {L"app.exe /timeout=0", L"app.exe /timeout=3601", L"app.exe /timeout=2s",
