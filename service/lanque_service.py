@@ -19,7 +19,8 @@ state poll); afterwards the page keeps whatever the client wrote back.
 Bad replies, for testing the client against a hostile service (command-line switches):
   --nul-in-replies         a NUL in the head and at the start of the body of every page
   --oversized-first-login  the first login reply is larger than the client takes (17 MiB)
-  --hang-first-param       the first parameters request is answered only after 120 s
+  --hang-first REQUEST     the first request of that kind (param, nonce, login) is answered
+                           only after 120 s
   --redirect-loop-banner   the banner redirects to itself without end
   --update-address URL     the update address of the parameters reply, as given
 
@@ -83,11 +84,11 @@ class Faults:
     OVERSIZED_BYTES = 17 << 20
     HANG_SECONDS = 120
 
-    def __init__(self, nul_in_replies=False, oversized_first_login=False, hang_first_param=False,
+    def __init__(self, nul_in_replies=False, oversized_first_login=False, hang_first=None,
                  redirect_loop_banner=False, update_address=None):
         self.nul_in_replies = nul_in_replies
         self.oversized_first_login = oversized_first_login
-        self.hang_first_param = hang_first_param
+        self.hang_first = hang_first  # "param", "nonce", "login" or None
         self.redirect_loop_banner = redirect_loop_banner
         self.update_address = update_address
         self._lock = threading.Lock()
@@ -303,9 +304,10 @@ class Handler(http.server.BaseHTTPRequestHandler):
         return 200, "text/html", html.escape(text, quote=False), note
 
     def login_endpoint(self, name, values):
+        request = {"client_get_param": "param", "client_get_nonce": "nonce", "client_login": "login"}.get(name)
+        if request and request == self.faults.hang_first and self.faults.first("hang"):
+            time.sleep(Faults.HANG_SECONDS)
         if name == "client_get_param":
-            if self.faults.hang_first_param and self.faults.first("param"):
-                time.sleep(Faults.HANG_SECONDS)
             update = self.faults.update_address or self.base_address() + UPDATE_PATH
             return self.reply_text("%s|%s|%d" % (self.state.client_version, update,
                                                  self.state.poll_seconds))
@@ -395,8 +397,8 @@ def main(argv=None):
                         help="put a NUL in the head and at the start of the body of every page")
     parser.add_argument("--oversized-first-login", action="store_true",
                         help="make the first login reply larger than the client takes")
-    parser.add_argument("--hang-first-param", action="store_true",
-                        help="answer the first parameters request only after %d s" % Faults.HANG_SECONDS)
+    parser.add_argument("--hang-first", choices=("param", "nonce", "login"),
+                        help="answer the first request of this kind only after %d s" % Faults.HANG_SECONDS)
     parser.add_argument("--redirect-loop-banner", action="store_true",
                         help="let the banner redirect to itself without end")
     parser.add_argument("--update-address", metavar="URL",
@@ -405,7 +407,7 @@ def main(argv=None):
 
     accounts = args.account or [DEMO_ACCOUNT]
     state = ServiceState(accounts, args.client_version, args.poll_seconds, args.nonce_lifetime)
-    faults = Faults(args.nul_in_replies, args.oversized_first_login, args.hang_first_param,
+    faults = Faults(args.nul_in_replies, args.oversized_first_login, args.hang_first,
                     args.redirect_loop_banner, args.update_address)
     server = LanqueService(args.host, args.port, state, faults=faults)
     print("listening: %s" % server.base_url, flush=True)
