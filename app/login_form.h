@@ -70,6 +70,8 @@ class TForm1 : public TForm, private lanque::LoginView {
   // Shows a message box owned by the window and returns the button chosen
   // (MessageBoxW; tests answer in its place).
   std::function<int(HWND Owner, const std::wstring& Text, const std::wstring& Caption, UINT Flags)> MessageBoxProc;
+  // Hands an address to the shell's "open" (ShellExecuteW; tests record in its place).
+  std::function<void(HWND Owner, const std::wstring& Address)> ShellOpenProc;
 
   // The browser's in-place active object, obtained once by the keyboard filter.
   std::shared_ptr<WebActiveObject> ActiveObject;

@@ -115,6 +115,7 @@ PageBrowserEngine::PageBrowserEngine(HWND container, HttpTimeouts timeouts)
   SendMessageW(view_, WM_SETFONT,
                reinterpret_cast<WPARAM>(viewFont_ ? viewFont_.get() : GetStockObject(DEFAULT_GUI_FONT)), 0);
   SendMessageW(view_, EM_SETLIMITTEXT, 0, 0);
+  deadline_ = std::make_unique<DeadlineTimer>([this] { NavigationTimedOut(); });
   fit_ = std::make_unique<ContainerFit>(container, [this](const RECT& area) {
     MoveWindow(view_, 0, 0, area.right, area.bottom, TRUE);
     ShowScrollBarWhenNeeded(view_);
@@ -134,7 +135,19 @@ PageBrowserEngine::~PageBrowserEngine() {
 
 void PageBrowserEngine::Navigate(const std::wstring& address) {
   busy_ = true;
+  pendingAddress_ = address;
+  deadline_->Start(static_cast<unsigned>(timeouts_.pageMs));
   StartFetch(address, ++navigationSerial_, false);
+}
+
+// A navigation never waits longer than the page deadline: it completes with
+// an error page, and whatever its worker brings later is dropped.
+void PageBrowserEngine::NavigationTimedOut() {
+  if (!busy_) return;
+  Fetched timedOut{++navigationSerial_, false, pendingAddress_,
+                   ErrorPage(pendingAddress_, L"等待服务器超时 (" +
+                                                  std::to_wstring(timeouts_.pageMs / 1000) + L" 秒)")};
+  TakeFetched(timedOut);
 }
 
 std::unique_ptr<WebDocument> PageBrowserEngine::Document() {
@@ -172,6 +185,7 @@ void PageBrowserEngine::TakeFetched(Fetched& fetched) {
     return;
   }
   if (fetched.serial != navigationSerial_) return;  // a newer navigation is on its way
+  deadline_->Stop();
   content_ = std::make_shared<PageContent>(std::move(fetched.content));
   address_ = fetched.address;
   ++refreshSerial_;  // a pending refresh belonged to the previous document

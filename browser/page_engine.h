@@ -5,6 +5,7 @@
 #pragma once
 
 #include "browser/container_fit.h"
+#include "browser/deadline_timer.h"
 #include "browser/http_fetch.h"
 #include "browser/page_content.h"
 #include "browser/web_browser.h"
@@ -35,6 +36,7 @@ public:
 private:
   void StartFetch(const std::wstring& address, unsigned serial, bool refresh);
   void TakeFetched(Fetched& fetched);
+  void NavigationTimedOut();
   static LRESULT CALLBACK SinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   HttpTimeouts timeouts_;
@@ -49,7 +51,9 @@ private:
   std::unique_ptr<ContainerFit> fit_;
   std::shared_ptr<PageContent> content_;
   std::wstring address_;
+  std::wstring pendingAddress_;    // of the navigation on its way
   unsigned navigationSerial_ = 0;  // of the newest navigation
+  std::unique_ptr<DeadlineTimer> deadline_;  // of the navigation on its way
   unsigned refreshSerial_ = 0;
   std::function<void(bool)> refreshDone_;
   bool busy_ = false;
