@@ -4,6 +4,7 @@
 // messages, so a slow service never blocks the message loop.
 #pragma once
 
+#include "base/win_handles.h"
 #include "browser/container_fit.h"
 #include "browser/deadline_timer.h"
 #include "browser/http_fetch.h"
@@ -12,7 +13,6 @@
 
 #include <functional>
 #include <memory>
-#include <type_traits>
 
 class PageBrowserEngine final : public WebBrowser {
 public:
@@ -28,7 +28,7 @@ public:
   void RefreshInputValues(std::function<void(bool taken)> done = {}) override;
 
   // The read-only text view (a child of the container).
-  HWND View() const { return view_; }
+  HWND View() const { return view_.Get(); }
 
   struct Inbox;
   struct Fetched;
@@ -40,13 +40,10 @@ private:
   static LRESULT CALLBACK SinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   HttpTimeouts timeouts_;
-  HWND view_ = nullptr;
-  struct FontDeleter {
-    void operator()(HFONT font) const { DeleteObject(font); }
-  };
+  TOwnedWindow view_;
   // The text font of message boxes: it has the glyphs of the system's language.
-  std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter> viewFont_;
-  HWND sink_ = nullptr;
+  TOwnedFont viewFont_;
+  TOwnedWindow sink_;
   std::shared_ptr<Inbox> inbox_;
   std::unique_ptr<ContainerFit> fit_;
   std::shared_ptr<PageContent> content_;

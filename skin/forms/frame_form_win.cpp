@@ -104,3 +104,18 @@ TOwnedFont CreateCaptionFont() {
     return TOwnedFont(static_cast<HFONT>(nullptr));
   return TOwnedFont(CreateFontIndirectW(&metrics.lfCaptionFont));
 }
+
+void SetCompositorFrame(HWND Window, bool SystemDraws) {
+  using TIsEnabled = HRESULT(WINAPI*)(BOOL*);
+  using TSetAttribute = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
+  static HMODULE library = LoadLibraryW(L"dwmapi.dll");
+  if (!library) return;
+  const auto isEnabled = reinterpret_cast<TIsEnabled>(GetProcAddress(library, "DwmIsCompositionEnabled"));
+  const auto setAttribute = reinterpret_cast<TSetAttribute>(GetProcAddress(library, "DwmSetWindowAttribute"));
+  BOOL enabled = FALSE;
+  if (!isEnabled || !setAttribute || FAILED(isEnabled(&enabled)) || !enabled) return;
+  // The non-client rendering policy: 0 as the window style says, 1 off.
+  constexpr DWORD kNonClientRenderingPolicy = 2;
+  const int policy = SystemDraws ? 0 : 1;
+  setAttribute(Window, kNonClientRenderingPolicy, &policy, sizeof(policy));
+}

@@ -17,5 +17,10 @@ TacFrameForm DescribeForm(TForm& Form);
 // its mask when it has none), at Size x Size pixels.
 TBitmap32 IconPicture(HICON Icon, int Size);
 
+// Tells the desktop compositor, when it runs, whether it renders the window's
+// frame itself (the system's look) or leaves it to the program. The library
+// is loaded at run time; without it (or without composition) nothing happens.
+void SetCompositorFrame(HWND Window, bool SystemDraws);
+
 // The caption font of the system (non-client metrics), owned by the caller.
 TOwnedFont CreateCaptionFont();

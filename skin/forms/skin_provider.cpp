@@ -99,6 +99,7 @@ void TsSkinProvider::PrepareForm() {
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     if (style & WS_SYSMENU) SetWindowLongPtrW(window, GWL_STYLE, style & ~WS_SYSMENU);
   }
+  SetCompositorFrame(window, !FDrawNonClientArea);
   FPrepared = true;
   FCache.FreeGlows();
   MarkChanged();
@@ -122,6 +123,7 @@ void TsSkinProvider::RestoreForm() {
     SendMessageW(window, WM_SETICON, ICON_SMALL, icon);
   }
   SetWindowRgn(window, nullptr, FALSE);
+  SetCompositorFrame(window, true);
   if (UseGlobalColor && !SkinData.CustomColor) FForm->SetColor(clBtnFace);
   FCache = TacFrameCache();
   FPressed = FHot = 0;
