@@ -110,8 +110,10 @@ void SetCompositorFrame(HWND Window, bool SystemDraws) {
   using TSetAttribute = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
   static HMODULE library = LoadLibraryW(L"dwmapi.dll");
   if (!library) return;
-  const auto isEnabled = reinterpret_cast<TIsEnabled>(GetProcAddress(library, "DwmIsCompositionEnabled"));
-  const auto setAttribute = reinterpret_cast<TSetAttribute>(GetProcAddress(library, "DwmSetWindowAttribute"));
+  // Through a plain function pointer: the entries' real types are known only here.
+  const auto entry = [](const char* name) { return reinterpret_cast<void (*)()>(GetProcAddress(library, name)); };
+  const auto isEnabled = reinterpret_cast<TIsEnabled>(entry("DwmIsCompositionEnabled"));
+  const auto setAttribute = reinterpret_cast<TSetAttribute>(entry("DwmSetWindowAttribute"));
   BOOL enabled = FALSE;
   if (!isEnabled || !setAttribute || FAILED(isEnabled(&enabled)) || !enabled) return;
   // The non-client rendering policy: 0 as the window style says, 1 off.
