@@ -30,6 +30,7 @@ TsSkinProvider::TsSkinProvider(TComponent* AOwner)
   SkinData.Loading = false;
   SkinData.UpdateIndexes();
   FForm->SetSkinHooks(this);
+  FHooked = true;
   // The form hears skin broadcasts through the list of hooked forms, once:
   // answering acmIsHandled keeps the application-wide pass from reaching it too.
   HookedForms().Add(FForm);
@@ -37,17 +38,21 @@ TsSkinProvider::TsSkinProvider(TComponent* AOwner)
 
 TsSkinProvider::~TsSkinProvider() {
   HookedForms().Remove(FForm);
-  if (FForm->GetSkinHooks() == this) {
-    if (!FForm->IsDestroying()) RestoreForm();
-    FForm->SetSkinHooks(nullptr);
-  }
+  // Freed before its form: the form is whole and gets its own look back. Freed
+  // with it, the form has already let go of the hooks (Released).
+  if (!FHooked) return;
+  RestoreForm();
+  FForm->SetSkinHooks(nullptr);
 }
 
 void TsSkinProvider::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
 }
 
-void TsSkinProvider::Released(TWinControl&) { HookedForms().Remove(FForm); }
+void TsSkinProvider::Released(TWinControl&) {
+  FHooked = false;
+  HookedForms().Remove(FForm);
+}
 
 TsSkinProvider* TsSkinProvider::GetSkinProvider(TComponent* Component) {
   while (Component && !dynamic_cast<TForm*>(Component)) Component = Component->GetOwner();

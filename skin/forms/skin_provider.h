@@ -84,6 +84,7 @@ class TsSkinProvider : public TComponent, private TSkinHooks {
   TPoint CapturedPoint(LPARAM ClientPoint) const;
 
   TForm* FForm = nullptr;
+  bool FHooked = false;  // the form's hooks are this provider's
   bool FDrawNonClientArea = true;
   bool FFormActive = true;
   bool FPrepared = false;  // the form wears the skin (system menu style taken off)

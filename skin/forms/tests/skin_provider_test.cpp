@@ -165,6 +165,20 @@ TEST_F(SkinProviderTest, SkinBroadcastsReachTheFormOnceAndRemovalGivesItBack) {
   EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), SavedProc);
 }
 
+TEST_F(SkinProviderTest, AProviderFreedBeforeItsFormGivesTheFormBack) {
+  HWND window = Form->GetHandle();
+  delete Provider;
+  EXPECT_EQ(Form->GetSkinHooks(), nullptr);
+  EXPECT_TRUE(GetWindowLongPtrW(window, GWL_STYLE) & WS_SYSMENU);
+  const TOwnedRegion region(CreateRectRgn(0, 0, 0, 0));
+  EXPECT_EQ(GetWindowRgn(window, region.Get()), ERROR);
+  // A skin broadcast afterwards reaches nothing that was freed.
+  Manager->SetActive(false);
+  Manager->SetActive(true);
+  RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), SavedProc);
+}
+
 TEST_F(SkinProviderTest, OnlyTheButtonPressedActsAndOnlyWhenReleasedOverIt) {
   HWND window = Form->GetHandle();
   const TRect close = Provider->GetCache().Layout().ButtonClose.Rect;
