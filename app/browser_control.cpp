@@ -43,7 +43,8 @@ void TCppWebBrowser::CreateEngine() {
   if (!container) return;
   FOle = std::make_unique<TOleRuntime>();
   FEngine = EngineFactory() ? EngineFactory()(container)
-                            : CreateWebBrowser(container, ParseBrowserEngineSwitch(GetCommandLineW()));
+                            : CreateWebBrowser(container, ParseBrowserEngineSwitch(GetCommandLineW()),
+                                               ParseTimeoutSwitch(GetCommandLineW()));
   FEngine->SetOnDocumentComplete([this](BrowserObjectId Browser, const std::wstring& Address) {
     if (OnDocumentComplete) OnDocumentComplete(this, Browser, Address);
   });

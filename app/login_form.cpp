@@ -37,6 +37,9 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
   MessageBoxProc = [](HWND Owner, const std::wstring& Text, const std::wstring& Caption, UINT Flags) {
     return MessageBoxW(Owner, Text.c_str(), Caption.c_str(), Flags);
   };
+  ShellOpenProc = [](HWND Owner, const std::wstring& Address) {
+    ShellExecuteW(Owner, L"open", Address.c_str(), nullptr, nullptr, SW_SHOW);
+  };
   FStores = std::make_unique<lanque::AccountStores>();
   FController = std::make_unique<lanque::LoginController>(static_cast<lanque::LoginView&>(*this),
                                                         FStores->InOrder(), MakeEnvironment());
@@ -119,7 +122,8 @@ void TForm1::RevealBanner() {
 void TForm1::SetPollInterval(std::uint32_t milliseconds) { Timer1->SetInterval(milliseconds); }
 
 void TForm1::ShellOpen(const std::string& address) {
-  ShellExecuteW(GetHandle(), L"open", WideFromUtf8(address).c_str(), nullptr, nullptr, SW_SHOW);
+  // The shell starts whatever an address names: nothing but a complete web address gets there.
+  if (lanque::IsWebAddress(address)) ShellOpenProc(GetHandle(), WideFromUtf8(address));
 }
 
 void TForm1::RequestClose() { Close(); }

@@ -17,6 +17,7 @@
 #include "framework/label.h"
 #include "framework/menus.h"
 #include "framework/timer.h"
+#include "skin/forms/skin_provider.h"
 #include "skin/win/skin_manager.h"
 #include "tray/tray_icon.h"
 
@@ -49,6 +50,7 @@ class TForm1 : public TForm, private lanque::LoginView {
   TMenuItem* N2 = nullptr;
   TApplicationEvents* ApplicationEvents1 = nullptr;
   TsSkinManager* sSkinManager1 = nullptr;
+  TsSkinProvider* sSkinProvider1 = nullptr;
 
   void FormCreate(TComponent* Sender);
   void FormCloseQuery(TComponent* Sender, bool& CanClose);
@@ -68,6 +70,8 @@ class TForm1 : public TForm, private lanque::LoginView {
   // Shows a message box owned by the window and returns the button chosen
   // (MessageBoxW; tests answer in its place).
   std::function<int(HWND Owner, const std::wstring& Text, const std::wstring& Caption, UINT Flags)> MessageBoxProc;
+  // Hands an address to the shell's "open" (ShellExecuteW; tests record in its place).
+  std::function<void(HWND Owner, const std::wstring& Address)> ShellOpenProc;
 
   // The browser's in-place active object, obtained once by the keyboard filter.
   std::shared_ptr<WebActiveObject> ActiveObject;

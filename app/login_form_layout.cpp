@@ -71,6 +71,9 @@ void TForm1::BuildLayout() {
   GetFont().SetHeight(-11);
   GetFont().SetColor(clWindowText);
   SetClientSize(305, 222);
+  // The frame and the client background from the skin.
+  sSkinProvider1 = new TsSkinProvider(this);
+  sSkinProvider1->SetName(L"sSkinProvider1");
   OnCreate = [this](TComponent* Sender) { FormCreate(Sender); };
   OnCloseQuery = [this](TComponent* Sender, bool& CanClose) { FormCloseQuery(Sender, CanClose); };
 

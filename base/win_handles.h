@@ -81,15 +81,18 @@ using TOwnedRegistryKey = TOwnedHandle<HKEY, THandleKind::RegistryKey, win_handl
 // Threads, events and other kernel objects closed with CloseHandle.
 using TOwnedKernelHandle = TOwnedHandle<HANDLE, THandleKind::Kernel, win_handles_detail::CloseKernelHandle>;
 
-// A window's device context for the length of a scope.
-class TWindowDC {
+// A window's device context for the length of a scope: its client area
+// (TClientDC, GetDC; the screen for no window) or the whole window with its
+// frame (TWindowDC, GetWindowDC).
+template <HDC (*Acquire)(HWND)>
+class TScopedDC {
  public:
-  explicit TWindowDC(HWND window) : FWindow(window), FDC(GetDC(window)) {
+  explicit TScopedDC(HWND window) : FWindow(window), FDC(Acquire(window)) {
     if (FDC) gLiveHandles[static_cast<size_t>(THandleKind::DC)] += 1;
   }
-  TWindowDC(const TWindowDC&) = delete;
-  TWindowDC& operator=(const TWindowDC&) = delete;
-  ~TWindowDC() {
+  TScopedDC(const TScopedDC&) = delete;
+  TScopedDC& operator=(const TScopedDC&) = delete;
+  ~TScopedDC() {
     if (!FDC) return;
     ReleaseDC(FWindow, FDC);
     gLiveHandles[static_cast<size_t>(THandleKind::DC)] -= 1;
@@ -100,6 +103,14 @@ class TWindowDC {
   HWND FWindow;
   HDC FDC;
 };
+
+namespace win_handles_detail {
+inline HDC GetClientAreaDC(HWND h) { return GetDC(h); }
+inline HDC GetWholeWindowDC(HWND h) { return GetWindowDC(h); }
+}  // namespace win_handles_detail
+
+using TClientDC = TScopedDC<win_handles_detail::GetClientAreaDC>;
+using TWindowDC = TScopedDC<win_handles_detail::GetWholeWindowDC>;
 
 // Selects an object into a device context and puts the old one back.
 class TSelectObject {

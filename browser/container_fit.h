@@ -1,17 +1,18 @@
-// Keeps a callback informed of a container window's client size by
-// subclassing the container (the subclass is removed on destruction).
+// Keeps a callback informed of a container window's client size through a
+// subclass of the container (left when this object goes, or with the window).
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
 
+#include "framework/window_subclass.h"
+
 class ContainerFit {
 public:
   using SizeHandler = std::function<void(const RECT& client)>;
 
   ContainerFit(HWND container, SizeHandler onSize);
-  ~ContainerFit();
   ContainerFit(const ContainerFit&) = delete;
   ContainerFit& operator=(const ContainerFit&) = delete;
 
@@ -19,8 +20,7 @@ public:
   RECT ClientRect() const;
 
 private:
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam,
-                                       LPARAM lParam, UINT_PTR id, DWORD_PTR self);
   HWND container_;
   SizeHandler onSize_;
+  TWindowSubclass subclass_;
 };

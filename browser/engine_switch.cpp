@@ -11,10 +11,10 @@ bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b) {
   return true;
 }
 
-}  // namespace
-
-BrowserEngineKind ParseBrowserEngineSwitch(std::wstring_view commandLine) {
-  BrowserEngineKind kind = BrowserEngineKind::Automatic;
+// Calls `take` with each blank-separated word of a command line (quotes
+// keep blanks inside a word).
+template <typename Take>
+void ForEachWord(std::wstring_view commandLine, Take take) {
   size_t at = 0;
   while (at < commandLine.size()) {
     while (at < commandLine.size() && std::iswspace(commandLine[at])) ++at;
@@ -24,10 +24,33 @@ BrowserEngineKind ParseBrowserEngineSwitch(std::wstring_view commandLine) {
       if (commandLine[end] == L'"') quoted = !quoted;
       ++end;
     }
-    std::wstring_view word = commandLine.substr(at, end - at);
-    if (EqualsIgnoringCase(word, L"/engine=system")) kind = BrowserEngineKind::System;
-    if (EqualsIgnoringCase(word, L"/engine=page")) kind = BrowserEngineKind::Page;
+    if (end > at) take(commandLine.substr(at, end - at));
     at = end;
   }
+}
+
+}  // namespace
+
+BrowserEngineKind ParseBrowserEngineSwitch(std::wstring_view commandLine) {
+  BrowserEngineKind kind = BrowserEngineKind::Automatic;
+  ForEachWord(commandLine, [&](std::wstring_view word) {
+    if (EqualsIgnoringCase(word, L"/engine=system")) kind = BrowserEngineKind::System;
+    if (EqualsIgnoringCase(word, L"/engine=page")) kind = BrowserEngineKind::Page;
+  });
   return kind;
+}
+
+HttpTimeouts ParseTimeoutSwitch(std::wstring_view commandLine) {
+  constexpr std::wstring_view name = L"/timeout=";
+  HttpTimeouts timeouts;
+  ForEachWord(commandLine, [&](std::wstring_view word) {
+    if (word.size() <= name.size() || !EqualsIgnoringCase(word.substr(0, name.size()), name)) return;
+    int seconds = 0;
+    for (wchar_t c : word.substr(name.size())) {
+      if (c < L'0' || c > L'9' || seconds > 3600) return;
+      seconds = seconds * 10 + (c - L'0');
+    }
+    if (seconds >= 1 && seconds <= 3600) timeouts.pageMs = seconds * 1000;
+  });
+  return timeouts;
 }

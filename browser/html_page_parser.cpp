@@ -7,6 +7,7 @@
 #include <libxml/tree.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -177,15 +178,57 @@ void CollectElements(const xmlNode* node, std::vector<PageElement>& elements) {
   }
 }
 
+// HTML's parsing rules for NUL, which libxml2 would take for the end of the
+// document or of a text: inside markup (tags, attribute values, comments) it
+// reads as U+FFFD; in text the tree builder ignores it. Neither stops the page.
+std::string WithoutNul(std::string_view html) {
+  if (html.find('\0') == std::string_view::npos) return std::string(html);
+  enum class Where { Text, Tag, Comment } where = Where::Text;
+  char quote = 0;
+  std::string out;
+  out.reserve(html.size() + 16);
+  for (size_t i = 0; i < html.size(); ++i) {
+    const char c = html[i];
+    if (c == '\0') {
+      if (where != Where::Text) out += "\xEF\xBF\xBD";
+      continue;
+    }
+    out += c;
+    switch (where) {
+      case Where::Text:
+        if (c == '<' && i + 1 < html.size() &&
+            (std::isalpha(static_cast<unsigned char>(html[i + 1])) || html[i + 1] == '/' ||
+             html[i + 1] == '!' || html[i + 1] == '?'))
+          where = html.substr(i + 1, 3) == "!--" ? Where::Comment : Where::Tag;
+        break;
+      case Where::Tag:
+        if (quote) {
+          if (c == quote) quote = 0;
+        } else if (c == '"' || c == '\'') {
+          quote = c;
+        } else if (c == '>') {
+          where = Where::Text;
+        }
+        break;
+      case Where::Comment:
+        if (c == '>' && out.size() >= 3 && out.compare(out.size() - 3, 3, "-->") == 0)
+          where = Where::Text;
+        break;
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 PageContent ParseHtmlPage(std::string_view utf8Html) {
   PageContent page;
   if (utf8Html.empty()) return PlainTextPage(L"");
-  XmlDocPtr doc(htmlReadMemory(utf8Html.data(), static_cast<int>(utf8Html.size()), nullptr,
-                               "UTF-8",
+  const std::string html = WithoutNul(utf8Html);
+  // No size limit of the parser's own: the fetch's limit bounds every page.
+  XmlDocPtr doc(htmlReadMemory(html.data(), static_cast<int>(html.size()), nullptr, "UTF-8",
                                HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING |
-                                   HTML_PARSE_NONET | HTML_PARSE_IGNORE_ENC));
+                                   HTML_PARSE_NONET | HTML_PARSE_IGNORE_ENC | XML_PARSE_HUGE));
   if (!doc) return PlainTextPage(L"");
   const xmlNode* root = xmlDocGetRootElement(doc.get());
   if (const xmlNode* body = FindBody(root)) {

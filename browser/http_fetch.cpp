@@ -12,8 +12,6 @@ struct InternetClose {
 };
 using InternetHandle = std::unique_ptr<void, InternetClose>;
 
-constexpr size_t kMaxBodyBytes = 32u << 20;
-
 // One session for every request of the program: cookies are kept across
 // requests and shared by all browsers, as the system browser does. It lives
 // until the process ends and is deliberately never closed: a worker still
@@ -64,6 +62,7 @@ std::wstring Describe(const wchar_t* step, DWORD error) {
     case ERROR_WINHTTP_UNRECOGNIZED_SCHEME: what = L"不支持的地址协议"; break;
     case ERROR_WINHTTP_SECURE_FAILURE: what = L"安全连接失败"; break;
     case ERROR_NOT_ENOUGH_MEMORY: what = L"页面过大"; break;
+    case ERROR_WINHTTP_REDIRECT_FAILED: what = L"重定向次数过多"; break;
     default: break;
   }
   return std::wstring(what) + L" (" + step + L", 错误 " + std::to_wstring(error) + L")";
@@ -126,6 +125,7 @@ std::wstring RequestAddress(const std::wstring& address) {
 }
 
 HttpReply HttpGet(const std::wstring& address, const HttpTimeouts& timeouts) {
+  const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeouts.pageMs);
   HttpReply reply;
   std::wstring wire = RequestAddress(address);
 
@@ -164,6 +164,9 @@ HttpReply HttpGet(const std::wstring& address, const HttpTimeouts& timeouts) {
   DWORD headerWait = static_cast<DWORD>(timeouts.receiveMs);
   WinHttpSetOption(request.get(), WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &headerWait,
                    sizeof(headerWait));
+  DWORD redirects = kMaxRedirects;
+  WinHttpSetOption(request.get(), WINHTTP_OPTION_MAX_HTTP_AUTOMATIC_REDIRECTS, &redirects,
+                   sizeof(redirects));
   UseConfiguredProxy(request.get(), host);
 
   if (!WinHttpSendRequest(request.get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0,
@@ -190,7 +193,11 @@ HttpReply HttpGet(const std::wstring& address, const HttpTimeouts& timeouts) {
       return reply;
     }
     if (read == 0) break;
-    if (reply.body.size() + read > kMaxBodyBytes) {
+    if (GetTickCount64() > deadline) {
+      reply.failure = Describe(L"WinHttpReadData", ERROR_WINHTTP_TIMEOUT);
+      return reply;
+    }
+    if (reply.body.size() + read > kMaxPageBytes) {
       reply.failure = Describe(L"WinHttpReadData", ERROR_NOT_ENOUGH_MEMORY);
       return reply;
     }

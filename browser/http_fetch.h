@@ -1,5 +1,6 @@
 // Plain HTTP(S) retrievals for the page engine. Blocking: run off the
-// user-interface thread. Every request carries connect and receive time-outs,
+// user-interface thread. Every request carries connect and receive time-outs
+// and a deadline for the whole page, follows at most kMaxRedirects redirects,
 // and all requests share one session, so cookies live as long as the program.
 #pragma once
 
@@ -7,9 +8,19 @@
 
 #include <string>
 
+// The largest reply a fetch takes, the one size limit of the page engine:
+// a larger reply fails the fetch ("页面过大"); whatever passes is parsed whole.
+inline constexpr size_t kMaxPageBytes = 16u << 20;
+
+// Redirects followed by one fetch; the next one fails it.
+inline constexpr unsigned kMaxRedirects = 5;
+
 struct HttpTimeouts {
   int connectMs = 15000;
   int receiveMs = 30000;
+  // The longest wait for a whole page, however the service trickles it. The
+  // page engine's navigations and the system control's first one share it.
+  int pageMs = 30000;
 };
 
 struct HttpReply {

@@ -1,6 +1,7 @@
 #include "browser/page_engine.h"
 
 #include "base/private_messages.h"
+#include "framework/window_class.h"
 #include "browser/page_charset.h"
 
 #include <libxml/parser.h>
@@ -17,12 +18,12 @@ void ShowScrollBarWhenNeeded(HWND view) {
   RECT area{};
   GetClientRect(view, &area);
   const LRESULT lines = SendMessageW(view, EM_GETLINECOUNT, 0, 0);
-  HDC dc = GetDC(view);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(view, WM_GETFONT, 0, 0)));
   TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
-  SelectObject(dc, old);
-  ReleaseDC(view, dc);
+  {
+    const TClientDC dc(view);
+    const TSelectObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageW(view, WM_GETFONT, 0, 0)));
+    GetTextMetricsW(dc.Get(), &metrics);
+  }
   const LONG lineHeight = metrics.tmHeight > 0 ? metrics.tmHeight : 1;
   ShowScrollBar(view, SB_VERT, lines * lineHeight > area.bottom);
 }
@@ -62,18 +63,6 @@ HttpReply Retrieve(const std::wstring& address, const HttpTimeouts& timeouts) {
   return HttpGet(address, timeouts);
 }
 
-void RegisterSinkClass() {
-  static const bool registered = [] {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = kSinkClass;
-    return RegisterClassExW(&windowClass) != 0;
-  }();
-  (void)registered;
-}
-
 }  // namespace
 
 struct PageBrowserEngine::Fetched {
@@ -94,30 +83,29 @@ struct PageBrowserEngine::Inbox {
 PageBrowserEngine::PageBrowserEngine(HWND container, HttpTimeouts timeouts)
     : timeouts_(timeouts), inbox_(std::make_shared<Inbox>()) {
   xmlInitParser();
-  RegisterSinkClass();
-  sink_ = CreateWindowExW(0, kSinkClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                          GetModuleHandleW(nullptr), nullptr);
-  SetWindowLongPtrW(sink_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrW(sink_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PageBrowserEngine::SinkProc));
-  inbox_->sink = sink_;
+  sink_.Reset(CreateWindowExW(0, RegisterWindowClassOnce(kSinkClass, &PageBrowserEngine::SinkProc), L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              GetModuleHandleW(nullptr), nullptr));
+  SetWindowLongPtrW(sink_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  inbox_->sink = sink_.Get();
 
   RECT client{};
   GetClientRect(container, &client);
-  view_ = CreateWindowExW(0, L"EDIT", L"",
-                          WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-                          0, 0, client.right, client.bottom, container, nullptr,
-                          GetModuleHandleW(nullptr), nullptr);
+  view_.Reset(CreateWindowExW(0, L"EDIT", L"",
+                              WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+                              0, 0, client.right, client.bottom, container, nullptr,
+                              GetModuleHandleW(nullptr), nullptr));
   NONCLIENTMETRICSW metrics{sizeof(metrics)};
   if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
     metrics.lfMessageFont.lfCharSet = DEFAULT_CHARSET;  // any script the page is in
-    viewFont_.reset(CreateFontIndirectW(&metrics.lfMessageFont));
+    viewFont_.Reset(CreateFontIndirectW(&metrics.lfMessageFont));
   }
-  SendMessageW(view_, WM_SETFONT,
-               reinterpret_cast<WPARAM>(viewFont_ ? viewFont_.get() : GetStockObject(DEFAULT_GUI_FONT)), 0);
-  SendMessageW(view_, EM_SETLIMITTEXT, 0, 0);
+  SendMessageW(view_.Get(), WM_SETFONT,
+               reinterpret_cast<WPARAM>(viewFont_ ? viewFont_.Get() : GetStockObject(DEFAULT_GUI_FONT)), 0);
+  SendMessageW(view_.Get(), EM_SETLIMITTEXT, 0, 0);
+  deadline_ = std::make_unique<DeadlineTimer>([this] { NavigationTimedOut(); });
   fit_ = std::make_unique<ContainerFit>(container, [this](const RECT& area) {
-    MoveWindow(view_, 0, 0, area.right, area.bottom, TRUE);
-    ShowScrollBarWhenNeeded(view_);
+    MoveWindow(view_.Get(), 0, 0, area.right, area.bottom, TRUE);
+    ShowScrollBarWhenNeeded(view_.Get());
   });
 }
 
@@ -128,13 +116,25 @@ PageBrowserEngine::~PageBrowserEngine() {
     inbox_->results.clear();
   }
   fit_.reset();
-  DestroyWindow(view_);
-  DestroyWindow(sink_);
+  view_.Reset();
+  sink_.Reset();
 }
 
 void PageBrowserEngine::Navigate(const std::wstring& address) {
   busy_ = true;
+  pendingAddress_ = address;
+  deadline_->Start(static_cast<unsigned>(timeouts_.pageMs));
   StartFetch(address, ++navigationSerial_, false);
+}
+
+// A navigation never waits longer than the page deadline: it completes with
+// an error page, and whatever its worker brings later is dropped.
+void PageBrowserEngine::NavigationTimedOut() {
+  if (!busy_) return;
+  Fetched timedOut{++navigationSerial_, false, pendingAddress_,
+                   ErrorPage(pendingAddress_, L"等待服务器超时 (" +
+                                                  std::to_wstring(timeouts_.pageMs / 1000) + L" 秒)")};
+  TakeFetched(timedOut);
 }
 
 std::unique_ptr<WebDocument> PageBrowserEngine::Document() {
@@ -172,12 +172,13 @@ void PageBrowserEngine::TakeFetched(Fetched& fetched) {
     return;
   }
   if (fetched.serial != navigationSerial_) return;  // a newer navigation is on its way
+  deadline_->Stop();
   content_ = std::make_shared<PageContent>(std::move(fetched.content));
   address_ = fetched.address;
   ++refreshSerial_;  // a pending refresh belonged to the previous document
   if (auto done = std::exchange(refreshDone_, nullptr)) done(false);
-  SetWindowTextW(view_, content_->bodyText.c_str());
-  ShowScrollBarWhenNeeded(view_);
+  SetWindowTextW(view_.Get(), content_->bodyText.c_str());
+  ShowScrollBarWhenNeeded(view_.Get());
   busy_ = false;
   RaiseDocumentComplete(BrowserObject(), address_);
 }

@@ -4,14 +4,15 @@
 // messages, so a slow service never blocks the message loop.
 #pragma once
 
+#include "base/win_handles.h"
 #include "browser/container_fit.h"
+#include "browser/deadline_timer.h"
 #include "browser/http_fetch.h"
 #include "browser/page_content.h"
 #include "browser/web_browser.h"
 
 #include <functional>
 #include <memory>
-#include <type_traits>
 
 class PageBrowserEngine final : public WebBrowser {
 public:
@@ -27,7 +28,7 @@ public:
   void RefreshInputValues(std::function<void(bool taken)> done = {}) override;
 
   // The read-only text view (a child of the container).
-  HWND View() const { return view_; }
+  HWND View() const { return view_.Get(); }
 
   struct Inbox;
   struct Fetched;
@@ -35,21 +36,21 @@ public:
 private:
   void StartFetch(const std::wstring& address, unsigned serial, bool refresh);
   void TakeFetched(Fetched& fetched);
+  void NavigationTimedOut();
   static LRESULT CALLBACK SinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   HttpTimeouts timeouts_;
-  HWND view_ = nullptr;
-  struct FontDeleter {
-    void operator()(HFONT font) const { DeleteObject(font); }
-  };
+  TOwnedWindow view_;
   // The text font of message boxes: it has the glyphs of the system's language.
-  std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter> viewFont_;
-  HWND sink_ = nullptr;
+  TOwnedFont viewFont_;
+  TOwnedWindow sink_;
   std::shared_ptr<Inbox> inbox_;
   std::unique_ptr<ContainerFit> fit_;
   std::shared_ptr<PageContent> content_;
   std::wstring address_;
+  std::wstring pendingAddress_;    // of the navigation on its way
   unsigned navigationSerial_ = 0;  // of the newest navigation
+  std::unique_ptr<DeadlineTimer> deadline_;  // of the navigation on its way
   unsigned refreshSerial_ = 0;
   std::function<void(bool)> refreshDone_;
   bool busy_ = false;

@@ -39,7 +39,7 @@ public:
     BSTR text = nullptr;
     if (FAILED(document_->get_body(body.Put())) || !body || FAILED(body->get_outerText(&text)))
       return {};
-    std::wstring result = text ? text : L"";
+    std::wstring result(text ? text : L"", SysStringLen(text));  // whole, NULs included
     SysFreeString(text);
     return result;
   }
@@ -168,6 +168,8 @@ void SystemBrowserEngine::Hide() {
   if (inPlaceObject_ && SUCCEEDED(inPlaceObject_->GetWindow(&window)) && window)
     ShowWindow(window, SW_HIDE);
 }
+
+void SystemBrowserEngine::Stop() { webBrowser_->Stop(); }
 
 bool SystemBrowserEngine::IsTopLevel(IDispatch* browser) const {
   if (!browser) return false;

@@ -29,6 +29,8 @@ public:
   void SetOnNavigateError(NavigateErrorHandler handler) { onNavigateError_ = std::move(handler); }
   // Hides the control's window (safe inside the control's own events).
   void Hide();
+  // Ends the navigation on its way (a redirect loop, say).
+  void Stop();
 
 private:
   explicit SystemBrowserEngine(HWND container);

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "browser/http_fetch.h"
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -99,7 +101,12 @@ enum class BrowserEngineKind {
 // not matter); Automatic when neither is present.
 BrowserEngineKind ParseBrowserEngineSwitch(std::wstring_view commandLine);
 
+// The time-outs of a command line: "/timeout=SECONDS" (1 to 3600) sets the
+// page deadline; the defaults otherwise.
+HttpTimeouts ParseTimeoutSwitch(std::wstring_view commandLine);
+
 // Creates a browser living in the given container window: it fills the
 // container's client area and follows its size (width 0 hides it).
 // The component-object runtime must be initialised on this thread.
-std::unique_ptr<WebBrowser> CreateWebBrowser(HWND container, BrowserEngineKind kind);
+std::unique_ptr<WebBrowser> CreateWebBrowser(HWND container, BrowserEngineKind kind,
+                                             const HttpTimeouts& timeouts = {});

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "base/private_messages.h"
+#include "framework/window_class.h"
 
 namespace {
 constexpr wchar_t kClassName[] = L"LanqueTimerWindow";
@@ -15,15 +16,7 @@ TTimerService& TTimerService::Instance() {
 }
 
 TTimerService::TTimerService() {
-  static const ATOM windowClass = [] {
-    WNDCLASSEXW wc{sizeof(wc)};
-    wc.lpfnWndProc = WindowProcedure;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kClassName;
-    return RegisterClassExW(&wc);
-  }();
-  (void)windowClass;
-  FWindow.Reset(CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+  FWindow.Reset(CreateWindowExW(0, RegisterWindowClassOnce(kClassName, WindowProcedure), L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                 GetModuleHandleW(nullptr), nullptr));
   if (FWindow) SetWindowLongPtrW(FWindow.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }

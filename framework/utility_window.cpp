@@ -1,19 +1,13 @@
 #include "framework/utility_window.h"
 
+#include "framework/window_class.h"
+
 namespace {
 constexpr wchar_t kClassName[] = L"LanqueUtilityWindow";
 }
 
 TUtilityWindow::TUtilityWindow(std::function<void(TMessage&)> Handler) : FHandler(std::move(Handler)) {
-  static const ATOM windowClass = [] {
-    WNDCLASSEXW wc{sizeof(wc)};
-    wc.lpfnWndProc = WindowProcedure;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kClassName;
-    return RegisterClassExW(&wc);
-  }();
-  (void)windowClass;
-  FWindow.Reset(CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+  FWindow.Reset(CreateWindowExW(WS_EX_TOOLWINDOW, RegisterWindowClassOnce(kClassName, WindowProcedure), L"", WS_POPUP, 0, 0, 0, 0, nullptr,
                                 nullptr, GetModuleHandleW(nullptr), nullptr));
   SetWindowLongPtrW(FWindow.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <atomic>
 
+#include "framework/window_class.h"
+
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"LanqueWindow";
@@ -11,20 +13,6 @@ constexpr wchar_t kControlProperty[] = L"LanqueControl";
 std::atomic<int> gBackBuffersMade{0};
 
 HINSTANCE ModuleInstance() { return GetModuleHandleW(nullptr); }
-
-// The framework's class: the system's default procedure below the control's subclass.
-void RegisterWindowClass() {
-  static const ATOM windowClass = [] {
-    WNDCLASSEXW wc{sizeof(wc)};
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = ModuleInstance();
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kWindowClass;
-    return RegisterClassExW(&wc);
-  }();
-  (void)windowClass;
-}
 
 bool IsNonClientMessage(UINT Msg) {
   return (Msg >= WM_NCCALCSIZE && Msg <= WM_NCACTIVATE) || (Msg >= WM_NCMOUSEMOVE && Msg <= WM_NCXBUTTONDBLCLK) ||
@@ -94,7 +82,8 @@ void TWinControl::WindowCreated(HWND Window) {
 }
 
 void TWinControl::CreateWnd() {
-  RegisterWindowClass();
+  // The framework's class: the system's default procedure below the control's subclass.
+  RegisterWindowClassOnce(kWindowClass, DefWindowProcW, CS_DBLCLKS);
   TCreateParams params;
   CreateParams(params);
   FOwnClass = params.ClassName == nullptr;

@@ -16,6 +16,14 @@ Control endpoints for tests and demos (GET or POST):
 Each raised value is an event handed out once (to a landing page or to the page's
 state poll); afterwards the page keeps whatever the client wrote back.
 
+Bad replies, for testing the client against a hostile service (command-line switches):
+  --nul-in-replies         a NUL in the head and at the start of the body of every page
+  --oversized-first-login  the first login reply is larger than the client takes (17 MiB)
+  --hang-first REQUEST     the first request of that kind (param, nonce, login) is answered
+                           only after 120 s
+  --redirect-loop-banner   the banner redirects to itself without end
+  --update-address URL     the update address of the parameters reply, as given
+
 Text: query values are taken as bytes (percent-decoded) in the client's code page,
 GBK; replies are UTF-8 and say so in their Content-Type header.
 
@@ -68,6 +76,31 @@ def parse_query_bytes(query: str) -> dict:
         raw = value.encode("latin-1", "replace").replace(b"+", b" ")
         values.setdefault(key, urllib.parse.unquote_to_bytes(raw))
     return values
+
+
+class Faults:
+    """Which bad replies the service serves; none by default."""
+
+    OVERSIZED_BYTES = 17 << 20
+    HANG_SECONDS = 120
+
+    def __init__(self, nul_in_replies=False, oversized_first_login=False, hang_first=None,
+                 redirect_loop_banner=False, update_address=None):
+        self.nul_in_replies = nul_in_replies
+        self.oversized_first_login = oversized_first_login
+        self.hang_first = hang_first  # "param", "nonce", "login" or None
+        self.redirect_loop_banner = redirect_loop_banner
+        self.update_address = update_address
+        self._lock = threading.Lock()
+        self._served = set()
+
+    def first(self, what) -> bool:
+        """True the first time it is asked about `what`."""
+        with self._lock:
+            if what in self._served:
+                return False
+            self._served.add(what)
+            return True
 
 
 class ServiceState:
@@ -212,10 +245,23 @@ class Handler(http.server.BaseHTTPRequestHandler):
         host = self.headers.get("Host") or "%s:%d" % self.server.server_address[:2]
         return "http://" + host
 
+    @property
+    def faults(self) -> Faults:
+        return self.server.faults
+
     def do_GET(self):
         path, _, query = self.path.partition("?")
+        if self.faults.redirect_loop_banner and path == LOGIN_PATH + "client_login_ad":
+            self.log_request_line(302, "redirect loop")
+            self.send_response(302)
+            self.send_header("Location", self.path)
+            self.send_header("Content-Length", "0")
+            self.end_headers()
+            return
         values = parse_query_bytes(query)
         status, content_type, body, note = self.route(path, values)
+        if self.faults.nul_in_replies and content_type == "text/html":
+            body = with_nuls(body)
         payload = body.encode("utf-8")
         # Logged before the reply goes out, so whoever reads the reply finds its line.
         self.log_request_line(status, note)
@@ -258,15 +304,22 @@ class Handler(http.server.BaseHTTPRequestHandler):
         return 200, "text/html", html.escape(text, quote=False), note
 
     def login_endpoint(self, name, values):
+        request = {"client_get_param": "param", "client_get_nonce": "nonce", "client_login": "login"}.get(name)
+        if request and request == self.faults.hang_first and self.faults.first("hang"):
+            time.sleep(Faults.HANG_SECONDS)
         if name == "client_get_param":
-            return self.reply_text("%s|%s%s|%d" % (self.state.client_version, self.base_address(),
-                                                  UPDATE_PATH, self.state.poll_seconds))
+            update = self.faults.update_address or self.base_address() + UPDATE_PATH
+            return self.reply_text("%s|%s|%d" % (self.state.client_version, update,
+                                                 self.state.poll_seconds))
         if name == "client_login_ad":
             return 200, "text/html", BANNER_PAGE, ""
         if name == "client_get_nonce":
             nonce = self.state.issue_nonce()
             return self.reply_text(nonce, "nonce " + nonce)
         if name == "client_login":
+            if self.faults.oversized_first_login and self.faults.first("login"):
+                padding = "<!--%s-->" % (" " * Faults.OVERSIZED_BYTES)
+                return 200, "text/html", "FALSE|" + padding, "oversized"
             token, reason = self.state.check_login(values)
             if token is None:
                 return self.reply_text("FALSE|" + reason, "refused: " + reason)
@@ -298,13 +351,22 @@ class Handler(http.server.BaseHTTPRequestHandler):
         return 404, "text/plain", "unknown control\n", ""
 
 
+def with_nuls(page: str) -> str:
+    """The page with a NUL in its head and one at the start of its body; a reply
+    of bare text gets a head and a body around it."""
+    if "<head>" not in page:
+        page = "<html><head><title>lanque</title></head><body>%s</body></html>" % page
+    return page.replace("<head>", "<head>\0", 1).replace("<body>", "<body>\0", 1)
+
+
 class LanqueService(http.server.ThreadingHTTPServer):
     daemon_threads = True
 
-    def __init__(self, host, port, state: ServiceState, log=None):
+    def __init__(self, host, port, state: ServiceState, log=None, faults=None):
         super().__init__((host, port), Handler)
         self.state = state
         self.log = log  # where the request lines go; None: standard error
+        self.faults = faults or Faults()
 
     @property
     def base_url(self) -> str:
@@ -331,11 +393,23 @@ def main(argv=None):
                         help="seconds a nonce stays usable (default 120)")
     parser.add_argument("--account", action="append", type=parse_account, metavar="USER:PASSWORD",
                         help="an account (repeatable); default the demo account %s:%s" % DEMO_ACCOUNT)
+    parser.add_argument("--nul-in-replies", action="store_true",
+                        help="put a NUL in the head and at the start of the body of every page")
+    parser.add_argument("--oversized-first-login", action="store_true",
+                        help="make the first login reply larger than the client takes")
+    parser.add_argument("--hang-first", choices=("param", "nonce", "login"),
+                        help="answer the first request of this kind only after %d s" % Faults.HANG_SECONDS)
+    parser.add_argument("--redirect-loop-banner", action="store_true",
+                        help="let the banner redirect to itself without end")
+    parser.add_argument("--update-address", metavar="URL",
+                        help="the update address of the parameters reply, as given")
     args = parser.parse_args(argv)
 
     accounts = args.account or [DEMO_ACCOUNT]
     state = ServiceState(accounts, args.client_version, args.poll_seconds, args.nonce_lifetime)
-    server = LanqueService(args.host, args.port, state)
+    faults = Faults(args.nul_in_replies, args.oversized_first_login, args.hang_first,
+                    args.redirect_loop_banner, args.update_address)
+    server = LanqueService(args.host, args.port, state, faults=faults)
     print("listening: %s" % server.base_url, flush=True)
     for user, password in accounts:
         print("account: user number %s, password %s" % (user, password), flush=True)

@@ -246,11 +246,11 @@ def make_master():
     box(cv, x, y, fw, h, top=hexc("E9EDF2"), bottom=hexc("F2F4F7"), border=hexc("C3CBD6"), radius=2)
     put("PANEL_LOW", "BORDERSMASK", border_value(x, y, fw, 1, h, (3, 3, 3, 3), 0, 5))
 
-    # Form frame (active, inactive) and title bar (active, inactive).
+    # Form frame and title bar, each inactive (state 0) then active (state 1).
     fw2, h2 = 32, 32
     x, y = sheet.place(fw2 * 2, h2)
-    box(cv, x, y, fw2, h2, top=ACCENT, bottom=ACCENT, border=ACCENT_DARK, radius=7)
-    box(cv, x + fw2, y, fw2, h2, top=hexc("8B9BB3"), border=hexc("6E7F99"), radius=7)
+    box(cv, x, y, fw2, h2, top=hexc("8B9BB3"), border=hexc("6E7F99"), radius=7)
+    box(cv, x + fw2, y, fw2, h2, top=ACCENT, bottom=ACCENT, border=ACCENT_DARK, radius=7)
     for k in range(2):  # the inner edge where the client area begins
         for j in range(5, h2 - 5):
             cv.set(x + k * fw2 + 4, y + j, hexc("D5DBE3"))
@@ -259,10 +259,10 @@ def make_master():
             cv.set(x + k * fw2 + i, y + h2 - 5, hexc("D5DBE3"))
     put("FORM", "BORDERSMASK", border_value(x, y, fw2, 2, h2, (8, 8, 8, 8), 0, 1))
     x, y = sheet.place(fw2 * 2, h2)
-    box(cv, x, y, fw2, h2, top=hexc("3A7BE0"), bottom=hexc("2A63C2"), border=ACCENT_DARK, radius=7,
-        corners=(1, 1, 0, 0), highlight=0.25)
-    box(cv, x + fw2, y, fw2, h2, top=hexc("9AA8BD"), bottom=hexc("8493AA"), border=hexc("6E7F99"), radius=7,
+    box(cv, x, y, fw2, h2, top=hexc("9AA8BD"), bottom=hexc("8493AA"), border=hexc("6E7F99"), radius=7,
         corners=(1, 1, 0, 0), highlight=0.2)
+    box(cv, x + fw2, y, fw2, h2, top=hexc("3A7BE0"), bottom=hexc("2A63C2"), border=ACCENT_DARK, radius=7,
+        corners=(1, 1, 0, 0), highlight=0.25)
     put("FORMTITLE", "BORDERSMASK", border_value(x, y, fw2, 2, h2, (8, 8, 8, 2), 0, 5))
 
     # Tabs: rounded top, the selected one white.
@@ -495,10 +495,13 @@ def options_text(keys, arrows):
             ("SH_COLORB", 0), ("LO_SOURCE", 2), ("LO_OPACITY", 200),
             ("EDITTEXT_OK", c(hexc("15803D"))), ("EDITBG_OK", c(hexc("DCFCE7"))),
         ] + keys["GLOBALINFO"]),
-        ("FORM", [("COLOR", c(PAGE)), ("FONTCOLOR", c(TEXT)), ("STATES", 2)] + keys["FORM"]),
-        ("FORMTITLE", [("COLOR", c(ACCENT)), ("FONTCOLOR", c(WHITE)), ("HOTCOLOR", c(hexc("8B9BB3"))),
-                       ("HOTFONTCOLOR", c(hexc("EEF1F5"))), ("STATES", 2)] + keys["FORMTITLE"]),
-        ("CAPTION", [("PARENTCLASS", "FORMTITLE"), ("TRANSPARENCY", 100), ("FONTCOLOR", c(WHITE))]),
+        # State 0 is the inactive look of a form, state 1 the active one.
+        ("FORM", [("COLOR", c(PAGE)), ("FONTCOLOR", c(TEXT)), ("HOTCOLOR", c(PAGE)), ("HOTFONTCOLOR", c(TEXT)),
+                  ("STATES", 2)] + keys["FORM"]),
+        ("FORMTITLE", [("COLOR", c(hexc("8B9BB3"))), ("FONTCOLOR", c(hexc("EEF1F5"))), ("HOTCOLOR", c(ACCENT)),
+                       ("HOTFONTCOLOR", c(WHITE)), ("STATES", 2)] + keys["FORMTITLE"]),
+        ("CAPTION", [("TRANSPARENCY", 100), ("HOTTRANSPARENCY", 100), ("FONTCOLOR", c(hexc("EEF1F5"))),
+                     ("HOTFONTCOLOR", c(WHITE)), ("STATES", 2)]),
         ("DIALOG", [("PARENTCLASS", "FORM")]),
         ("DIALOGTITLE", [("PARENTCLASS", "FORMTITLE")]),
         ("BUTTON", [("STATES", 4), ("COLOR", c(WHITE)), ("FONTCOLOR", c(TEXT)), ("HOTCOLOR", c(hexc("EAF2FE"))),

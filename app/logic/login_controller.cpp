@@ -52,7 +52,8 @@ void LoginController::HandleParametersReply() {
 
   if (versionAndRest.before != state_.ClientVersion) {
     view_.ShowMessageBox(std::string(kUpdateText), std::string(kUpdateCaption), MessageKind::Information);
-    // Only web addresses go to the shell: "file:" or UNC paths would start programs.
+    // Only complete web addresses go to the shell: "file:" or UNC paths would
+    // start programs, and a quote would split the handler's command line.
     const std::string_view address = TrimControl(updateAddress);
     if (IsWebAddress(address)) view_.ShellOpen(std::string(address));
     state_.CloseMode = 1;
@@ -79,13 +80,15 @@ void LoginController::HandleLoginReply() {
   // Without a "|" the result is empty and the whole text is the reason.
   const std::string_view result = split.found ? split.before : std::string_view();
   const std::string_view landing = split.found ? split.after : split.before;
-  if (!EqualsIgnoreAsciiCase(result, "TRUE") || !IsWebAddress(TrimControl(landing))) {
+  // Only a complete web address is followed, and exactly the one checked.
+  const std::string_view landingAddress = TrimControl(landing);
+  if (!EqualsIgnoreAsciiCase(result, "TRUE") || !IsWebAddress(landingAddress)) {
     SignInFailed(landing);
     return;
   }
   view_.SetStatusText(std::string(kStatusAccepted));
   state_.Tag = kTagSignedIn;
-  view_.NavigateChannel(std::string(landing));
+  view_.NavigateChannel(std::string(landingAddress));
 }
 
 void LoginController::SignInFailed(std::string_view reason) {

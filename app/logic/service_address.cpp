@@ -22,18 +22,6 @@ std::optional<std::string> AsBaseUrl(std::string_view candidate) {
 
 }  // namespace
 
-bool IsWebAddress(std::string_view address) {
-  for (std::string_view scheme : {std::string_view("http://"), std::string_view("https://")}) {
-    if (StartsWithIgnoreCase(address, scheme)) {
-      const std::string_view rest = address.substr(scheme.size());
-      const auto hostEnd = rest.find_first_of("/?#");
-      const std::string_view host = rest.substr(0, hostEnd);
-      return !host.empty() && host.find_first_of("\\ ") == std::string_view::npos;
-    }
-  }
-  return false;
-}
-
 std::string ChooseServiceBaseUrl(const std::vector<std::string>& commandLineArguments,
                                  const std::optional<std::string>& configuredBaseUrl) {
   std::optional<std::string> fromSwitch;

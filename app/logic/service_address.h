@@ -6,14 +6,12 @@
 #include <string_view>
 #include <vector>
 
+#include "app/logic/web_address.h"
+
 namespace lanque {
 
 // Used when neither the command line nor config.ini names a service.
 inline constexpr std::string_view kDefaultServiceBaseUrl = "http://127.0.0.1:8765";
-
-// True for an "http://" or "https://" address (scheme in any letter case)
-// with a host: the only addresses the client follows or hands to the shell.
-bool IsWebAddress(std::string_view address);
 
 // The base address: the last "/service=URL" switch of the command line (switch
 // name in any letter case), else the configured [SERVICE] BaseUrl, else the

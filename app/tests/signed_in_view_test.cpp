@@ -21,6 +21,7 @@ class SignedInViewTest : public ::testing::Test {
       Boxes.push_back(Caption + L"|" + Text);
       return Answer;
     };
+    Form->ShellOpenProc = [this](HWND, const std::wstring& Address) { Launched.push_back(Address); };
     Form->Show();
   }
   TScriptedBrowser& Channel() { return *Engines.All.at(0); }
@@ -34,6 +35,7 @@ class SignedInViewTest : public ::testing::Test {
   TApplication App;
   TForm1* Form = nullptr;
   std::vector<std::wstring> Boxes;
+  std::vector<std::wstring> Launched;  // what the shell would have opened
   int Answer = IDNO;
 };
 
@@ -43,6 +45,19 @@ TEST_F(SignedInViewTest, ConstructorSendsTheParametersAndBannerRequests) {
   EXPECT_NE(Channel().Navigations[0].find(L"/lanquemsg_v2/index.php/Login/client_get_param"), std::wstring::npos);
   ASSERT_EQ(Engines.All[1]->Navigations.size(), 1u);
   EXPECT_NE(Engines.All[1]->Navigations[0].find(L"/lanquemsg_v2/index.php/Login/client_login_ad"), std::wstring::npos);
+}
+
+TEST_F(SignedInViewTest, AnUpdateAddressReachesTheShellOnlyWhenItIsACompleteWebAddress) {
+  const std::wstring good = L"http://svc/lanquemsg_v2/download/";
+  for (const std::wstring& address : {std::wstring(L"http://svc/new.exe\" file:///c:/windows/system32/calc.exe"),
+                                      L"http://svc/" + std::wstring(5000, L'a'), good}) {
+    Boxes.clear();
+    Form->State().Tag = 1;
+    Channel().Complete({L"1.01|" + address + L"|60", {}});
+    EXPECT_EQ(Boxes, (std::vector<std::wstring>{L"版本更新|有新版本，需要更新...", L"系统退出提醒|\n你确定要退出吗？\n"}));
+  }
+  EXPECT_EQ(Launched, std::vector<std::wstring>{good});
+  EXPECT_FALSE(App.IsTerminated());
 }
 
 TEST_F(SignedInViewTest, ALandingPageTurnsTheWindowIntoTheMaximisedPageView) {

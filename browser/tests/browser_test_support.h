@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "browser/http_fetch.h"
+
 #include <chrono>
 #include <fstream>
 #include <functional>
@@ -38,4 +40,11 @@ inline std::wstring PageServerBase() {
   int port = 0;
   if (!(state >> port) || port <= 0) return {};
   return L"http://127.0.0.1:" + std::to_wstring(port);
+}
+
+// How many requests the page server has had for a path (with its query, if
+// one is given).
+inline int PageServerHits(const std::wstring& path) {
+  HttpReply reply = HttpGet(PageServerBase() + L"/hits?path=" + path, {});
+  return reply.received ? std::stoi(reply.body) : -1;
 }

@@ -43,6 +43,42 @@ TEST(PageContent, ReplyWithoutMarkupIsItsText) {
   EXPECT_EQ(ParseHtmlPage("").bodyText, L"");
 }
 
+TEST(PageContent, NulAndControlCharactersNeitherEmptyNorCutTheText) {
+  using namespace std::string_literals;
+  // Each reply the sign-in reads, with a NUL or another control character in
+  // the head, the title, an attribute, a comment or the body text. Following
+  // HTML's rules a NUL in text is ignored, one inside markup reads as U+FFFD;
+  // the other control characters, invisible, are left out of the text.
+  const std::pair<std::string, std::wstring> cases[] = {
+      {"<html><head>\0<title>p</title></head><body>1.00|http://svc/u|60</body></html>"s,
+       L"1.00|http://svc/u|60"},
+      {"<html><head><title>a\0b</title><meta charset=\"utf-8\"></head><body>0123abcd</body></html>"s,
+       L"0123abcd"},
+      {"<html><head><meta name=\"x\0\" content='\0>'><!-- \0 --></head><body>TRUE|http://svc/land</body></html>"s,
+       L"TRUE|http://svc/land"},
+      {"<html><head><style>\0</style><script>\0</script></head><body>land\0ing page</body></html>"s,
+       L"landing page"},
+      {"\0<html><head>\x01</head><body>a\x01" "b\x08" "c\x0B\x1F|d</body></html>"s, L"abc|d"},
+      {"nonce\0tail"s, L"noncetail"},
+  };
+  for (const auto& [html, text] : cases) {
+    SCOPED_TRACE(testing::Message() << html.size() << " bytes: " << html.substr(0, 40));
+    PageContent page = ParseHtmlPage(html);
+    EXPECT_EQ(page.bodyText, text);
+    EXPECT_NE(Describe(page).find(L"BODY"), std::wstring::npos);
+  }
+  PageContent input = ParseHtmlPage("<html><head>\0</head><body><input id=\"client_exit\" value=\"0\0\"></body></html>"s);
+  EXPECT_NE(Describe(input).find(L"INPUT#client_exit=0\uFFFD"), std::wstring::npos) << Describe(input);
+}
+
+TEST(PageContent, APageAsLargeAsAFetchMayBeIsParsedWhole) {
+  // Text nodes beyond the HTML parser's usual 10,000,000 bytes included.
+  const std::string filler(kMaxPageBytes - 64, 'x');
+  PageContent page = ParseHtmlPage("<html><body><p>" + filler + "</p><p>end</p></body></html>");
+  ASSERT_EQ(page.bodyText.size(), filler.size() + 7);
+  EXPECT_EQ(page.bodyText.substr(page.bodyText.size() - 5), L"\r\nend");
+}
+
 TEST(PageContent, ElementsInDocumentOrderWithIdsAndValues) {
   PageContent page = ParseHtmlPage(
       "<html><body><form><input id='a' value='1'><div id='b'>x</div>"
@@ -111,6 +147,14 @@ TEST(EngineSwitch, ReadsEitherEngineInAnyCase) {
             BrowserEngineKind::System);
   EXPECT_EQ(ParseBrowserEngineSwitch(L"app.exe /engine=pages \"/engine=page x\""),
             BrowserEngineKind::Automatic);
+}
+
+TEST(PageDeadlineSwitch, SetsTheDeadlineInSeconds) {
+  EXPECT_EQ(ParseTimeoutSwitch(L"app.exe").pageMs, HttpTimeouts{}.pageMs);
+  EXPECT_EQ(ParseTimeoutSwitch(L"app.exe /engine=page /TIMEOUT=3").pageMs, 3000);
+  for (const wchar_t* bad : {L"app.exe /timeout=0", L"app.exe /timeout=3601", L"app.exe /timeout=2s",
+                             L"app.exe /timeout=", L"app.exe /timeout=99999999999"})
+    EXPECT_EQ(ParseTimeoutSwitch(bad).pageMs, HttpTimeouts{}.pageMs) << bad;
 }
 
 }  // namespace

@@ -144,6 +144,32 @@ TEST_F(PageEngineTest, ReceiveTimeOutGivesAnErrorPage) {
   EXPECT_NE(text.find(L"超时"), std::wstring::npos) << text;
 }
 
+TEST_F(PageEngineTest, NoNavigationOutlastsThePageDeadline) {
+  auto engine = MakeEngine(HttpTimeouts{15000, 30000, 1000});
+  const auto start = GetTickCount64();
+  std::wstring text = Load(*engine, L"/hang-first?key=engine");
+  EXPECT_LT(GetTickCount64() - start, 3000u);
+  EXPECT_NE(text.find(L"超时"), std::wstring::npos) << text;
+  EXPECT_FALSE(engine->Busy());
+  EXPECT_EQ(Load(*engine, L"/hang-first?key=engine"), L"answered");
+  PumpFor(300);
+  EXPECT_EQ(completions_.size(), 2u);
+}
+
+TEST_F(PageEngineTest, RedirectLoopIsCutAfterAFewHopsAndGivesAnErrorPage) {
+  auto engine = MakeEngine();
+  const int before = PageServerHits(L"/loop");
+  std::wstring text = Load(*engine, L"/loop?key=engine");
+  EXPECT_NE(text.find(L"重定向次数过多"), std::wstring::npos) << text;
+  EXPECT_LE(PageServerHits(L"/loop") - before, static_cast<int>(kMaxRedirects) + 1);
+}
+
+TEST_F(PageEngineTest, ReplyOverTheSizeLimitGivesAnErrorPage) {
+  auto engine = MakeEngine();
+  std::wstring text = Load(*engine, L"/big?bytes=" + std::to_wstring(kMaxPageBytes + 1));
+  EXPECT_NE(text.find(L"页面过大"), std::wstring::npos) << text.substr(0, 200);
+}
+
 TEST_F(PageEngineTest, NewerNavigationSupersedesAnOlderOne) {
   auto engine = MakeEngine();
   engine->Navigate(base_ + L"/slow?ms=700");

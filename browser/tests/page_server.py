@@ -43,6 +43,11 @@ hits_lock = threading.Lock()
 counter = [0]
 
 
+def hits_of(path):
+    with hits_lock:
+        return hits.get(path, 0)
+
+
 class Handler(http.server.BaseHTTPRequestHandler):
     protocol_version = "HTTP/1.0"
 
@@ -61,6 +66,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
         query = urllib.parse.parse_qs(url.query)
         with hits_lock:
             hits[url.path] = hits.get(url.path, 0) + 1
+            if self.path != url.path:
+                hits[self.path] = hits.get(self.path, 0) + 1
         if url.path == "/utf8":
             self.reply(UTF8_PAGE.encode("utf-8"))
         elif url.path == "/gbk":
@@ -84,6 +91,20 @@ class Handler(http.server.BaseHTTPRequestHandler):
             with hits_lock:
                 count = hits.get(query.get("path", [""])[0], 0)
             self.reply(str(count).encode(), "text/plain")
+        elif url.path == "/loop":
+            self.send_response(302)
+            self.send_header("Location", "/loop?" + query.get("key", [""])[0])
+            self.send_header("Content-Length", "0")
+            self.end_headers()
+        elif url.path == "/hang-first":
+            # The first request of each key never gets an answer in time.
+            if hits_of("/hang-first?" + self.path.partition("?")[2]) == 1:
+                time.sleep(60)
+            self.reply(b"<html><body>answered</body></html>")
+        elif url.path == "/big":
+            size = int(query.get("bytes", ["0"])[0])
+            head, tail = b"<html><body><p>", b"</p></body></html>"
+            self.reply(head + b"x" * (size - len(head) - len(tail)) + tail)
         elif url.path == "/redirect":
             self.send_response(302)
             self.send_header("Location", "/plain")

@@ -2,6 +2,7 @@
 // the engine factory with its fallback, and late-bound calls.
 #include "browser/browser_site.h"
 #include "browser/tests/browser_test_support.h"
+#include "browser/fallback_browser.h"
 #include "browser/late_binding.h"
 #include "browser/page_engine.h"
 #include "browser/system_engine.h"
@@ -116,6 +117,47 @@ TEST_F(SystemEngineTest, UnreachableFirstServiceAlsoFallsBackAndShowsTheErrorPag
   ASSERT_TRUE(PumpUntil([&] { return !completed_.empty(); }, 10000));
   EXPECT_NE(browser->Document()->BodyOuterText().find(L"无法连接到服务器"), std::wstring::npos);
   EXPECT_EQ(BrowserSite::LiveCount(), 0);
+}
+
+// The control's first navigation has the page engine's deadline: a service
+// that does not answer it, or redirects it without end, sends the browser to
+// the page engine, which answers or shows an error page. (The control is
+// taken to have its HTML engine, so that it navigates at all.)
+TEST_F(SystemEngineTest, FirstNavigationWithoutADocumentFallsBackAtThePageDeadline) {
+  std::wstring base = PageServerBase();
+  ASSERT_FALSE(base.empty()) << "page server not running";
+  const HttpTimeouts timeouts{15000, 30000, 1500};
+  for (const std::wstring path : {L"/hang-first?key=system", L"/loop?key=system"}) {
+    SCOPED_TRACE(testing::Message() << std::string(path.begin(), path.end()));
+    completed_.clear();
+    auto system = SystemBrowserEngine::Create(host_->Container());
+    ASSERT_NE(system, nullptr);
+    FallbackWebBrowser browser(host_->Container(), std::move(system), timeouts, [] { return true; });
+    browser.SetOnDocumentComplete(
+        [&](BrowserObjectId, const std::wstring& address) { completed_.push_back(address); });
+    browser.Navigate(base + path);
+    ASSERT_TRUE(PumpUntil([&] { return !completed_.empty(); }, 6000));
+    const std::wstring text = browser.Document()->BodyOuterText();
+    EXPECT_TRUE(text == L"answered" || text.find(L"重定向次数过多") != std::wstring::npos) << text.size();
+    EXPECT_EQ(BrowserSite::LiveCount(), 0);  // the control is gone
+  }
+}
+
+// Without an HTML engine (as under Wine) the control is never sent anywhere:
+// only the page engine asks the service, and a redirect loop ends after a few hops.
+TEST_F(SystemEngineTest, WithoutAnHtmlEngineOnlyThePageEngineFetches) {
+  std::wstring base = PageServerBase();
+  ASSERT_FALSE(base.empty()) << "page server not running";
+  ASSERT_FALSE(SystemHasHtmlEngine());
+  const int before = PageServerHits(L"/loop");
+  auto browser = CreateWebBrowser(host_->Container(), BrowserEngineKind::Automatic);
+  browser->SetOnDocumentComplete(
+      [&](BrowserObjectId, const std::wstring& address) { completed_.push_back(address); });
+  browser->Navigate(base + L"/loop?key=factory");
+  ASSERT_TRUE(PumpUntil([&] { return !completed_.empty(); }, 6000));
+  EXPECT_NE(browser->Document()->BodyOuterText().find(L"重定向次数过多"), std::wstring::npos);
+  PumpFor(500);
+  EXPECT_LE(PageServerHits(L"/loop") - before, static_cast<int>(kMaxRedirects) + 1);
 }
 
 TEST_F(SystemEngineTest, EitherEngineCanBeForced) {

@@ -41,20 +41,26 @@ void FadeRect(HDC dc, const TRect& rect, int transparency, TColor color) {
   BitBlt(dc, rect.Left, rect.Top, rect.Width(), rect.Height(), mem.Get(), 0, 0, SRCCOPY);
 }
 
-TOwnedRegion GetRgnFromBmp(const TBitmap32& bmp, TColor key) {
-  if (bmp.Empty()) return {};
-  const std::vector<TRect> pieces = RunsComplement(AddRgnBmp(bmp, key), bmp.Width(), bmp.Height());
-  // One region from all pieces at once rather than one combine per run.
+TOwnedRegion RegionFromRects(const std::vector<TRect>& pieces) {
+  // One region from all pieces at once rather than one combine per piece.
   std::vector<unsigned char> data(sizeof(RGNDATAHEADER) + pieces.size() * sizeof(RECT));
   auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
   header->dwSize = sizeof(RGNDATAHEADER);
   header->iType = RDH_RECTANGLES;
   header->nCount = static_cast<DWORD>(pieces.size());
   header->nRgnSize = static_cast<DWORD>(pieces.size() * sizeof(RECT));
-  header->rcBound = {0, 0, bmp.Width(), bmp.Height()};
+  RECT bound{0, 0, 0, 0};
   auto* rects = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
-  for (std::size_t i = 0; i < pieces.size(); ++i)
+  for (std::size_t i = 0; i < pieces.size(); ++i) {
     rects[i] = {pieces[i].Left, pieces[i].Top, pieces[i].Right, pieces[i].Bottom};
+    UnionRect(&bound, &bound, &rects[i]);
+  }
+  header->rcBound = bound;
   return TOwnedRegion(
       ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<const RGNDATA*>(data.data())));
+}
+
+TOwnedRegion GetRgnFromBmp(const TBitmap32& bmp, TColor key) {
+  if (bmp.Empty()) return {};
+  return RegionFromRects(RunsComplement(AddRgnBmp(bmp, key), bmp.Width(), bmp.Height()));
 }

@@ -2,6 +2,8 @@
 // Painting helpers that need a device context, and window regions from bitmaps.
 #include <windows.h>
 
+#include <vector>
+
 #include "base/win_handles.h"
 #include "skin/paint/bitmap32.h"
 #include "skin/paint/geometry.h"
@@ -13,5 +15,7 @@ void FillDCBorder(HDC dc, const TRect& rect, int left, int top, int right, int b
 void CopyToDC(const TBitmap32& bitmap, TPoint at, HDC target, const TRect& rect);
 // Moves a rectangle of the device context transparency percent toward the colour.
 void FadeRect(HDC dc, const TRect& rect, int transparency, TColor color);
+// A region made of the given rectangles in one call (none: an empty region).
+TOwnedRegion RegionFromRects(const std::vector<TRect>& rects);
 // The bitmap's rectangle minus every horizontal run of key pixels.
 TOwnedRegion GetRgnFromBmp(const TBitmap32& bmp, TColor key);

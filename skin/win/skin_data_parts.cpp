@@ -43,7 +43,7 @@ void TsBoundLabel::AlignLabel() {
   if (!FLabel || !FLabel->GetVisible() || !FOwner) return;
   FLabel->SetParent(FOwner->GetParent());
   FLabel->SetEnabled(FOwner->GetEnabled() || EnabledAlways);
-  TWindowDC screen(nullptr);
+  TClientDC screen(nullptr);
   TSelectObject font(screen.Get(), FLabel->GetFont().GetHandle());
   RECT text{0, 0, 0, 0};
   DrawTextW(screen.Get(), FCaption.c_str(), static_cast<int>(FCaption.size()), &text, DT_CALCRECT | DT_NOPREFIX);

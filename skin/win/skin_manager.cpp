@@ -11,6 +11,7 @@
 #include "skin/data/binding/change_image.h"
 #include "skin/data/binding/skin_color_changes.h"
 #include "skin/data/file_bytes.h"
+#include "skin/data/utf8_paths.h"
 #include "skin/win/skin_messages.h"
 
 namespace {
@@ -21,12 +22,16 @@ bool gSkinChanging = false;
 constexpr double kOldSkinVersion = 7.45;
 constexpr double kNewestSkinVersion = 9.99;
 
+// With its separator; as long as the system allows.
 std::string ProgramFolder() {
-  char path[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path, length);
-  const std::size_t cut = folder.find_last_of("\\/");
-  return cut == std::string::npos ? std::string() : folder.substr(0, cut + 1);
+  std::wstring path(MAX_PATH, L'\0');
+  DWORD length = 0;
+  while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) == path.size() &&
+         path.size() < 32768)
+    path.resize(path.size() * 2);
+  path.resize(length);
+  const std::size_t cut = path.find_last_of(L"\\/");
+  return cut == std::wstring::npos ? std::string() : Utf8OfPath(path.substr(0, cut + 1));
 }
 
 // Whether the program was started with the argument, compared in lower case.
@@ -53,12 +58,12 @@ std::vector<std::wstring> SplitLines(const std::string& text) {
 
 bool IsFolderSkin(const std::string& folder) {
   std::error_code error;
-  return std::filesystem::exists(std::filesystem::path(folder) / "Options.dat", error);
+  return std::filesystem::exists(PathFromUtf8(folder) / "Options.dat", error);
 }
 
 bool FileExists(const std::string& file) {
   std::error_code error;
-  return std::filesystem::is_regular_file(std::filesystem::path(file), error);
+  return std::filesystem::is_regular_file(PathFromUtf8(file), error);
 }
 
 }  // namespace
@@ -154,8 +159,9 @@ void TsSkinManager::SetSkinName(const std::string& Value) {
 
 bool TsSkinManager::LoadNamedSkin() {
   const std::string directory = GetFullSkinDirectory();
-  if (FPackedSkin) return LoadFrom(*TsSkinSource::FromPackedFile(directory + FSkinName + std::string(kPackedSkinSuffix)));
-  if (IsFolderSkin(directory + FSkinName)) return LoadFrom(*TsSkinSource::FromFolder(directory + FSkinName));
+  if (FPackedSkin)
+    return LoadFrom(*TsSkinSource::FromPackedFile(PathFromUtf8(directory + FSkinName + std::string(kPackedSkinSuffix))));
+  if (IsFolderSkin(directory + FSkinName)) return LoadFrom(*TsSkinSource::FromFolder(PathFromUtf8(directory + FSkinName)));
   int index = InternalSkins.IndexOf(FSkinName);
   if (index < 0 && InternalSkins.Count() > 0) {
     index = 0;
@@ -365,12 +371,12 @@ bool TsSkinManager::ExtractInternalSkin(const std::string& NameOfSkin, const std
 
 bool TsSkinManager::ExtractByIndex(int Index, const std::string& DestDir) const {
   if (Index < 0 || Index >= InternalSkins.Count()) return false;
-  return SaveStoredSkin(InternalSkins.GetItem(Index), DestDir);
+  return SaveStoredSkin(InternalSkins.GetItem(Index), PathFromUtf8(DestDir));
 }
 
 bool TsSkinManager::ChangeImageInSkin(const std::string& Section, const std::string& Key,
                                       const std::string& FileName) {
-  if (!FSkinLoaded || !::ChangeImageInSkin(Model, Section, Key, PathFromSystemName(FileName))) return false;
+  if (!FSkinLoaded || !::ChangeImageInSkin(Model, Section, Key, PathFromUtf8(FileName))) return false;
   CheckShadows();  // the changed image may be the shadow image
   return true;
 }

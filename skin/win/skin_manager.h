@@ -103,6 +103,7 @@ class TsSkinManager : public TComponent {
 
   bool GetActive() const { return FActive; }
   void SetActive(bool Value);
+  // Skin names, the skin directory and other folders and files are UTF-8 text.
   const std::string& GetSkinName() const { return FSkinName; }
   void SetSkinName(const std::string& Value);
   const std::string& GetSkinDirectory() const { return FSkinDirectory; }

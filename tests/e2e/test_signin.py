@@ -5,8 +5,10 @@ Run by CTest in the Windows tree, inside the Wine environment of scripts/test:
 """
 
 import os
+import shutil
 import subprocess
 import sys
+import tempfile
 import time
 import unittest
 import urllib.request
@@ -133,19 +135,131 @@ class SignInEndToEnd(unittest.TestCase):
         client.kill()
 
 
-class VersionCheckEndToEnd(unittest.TestCase):
-    def test_another_version_offers_the_update_and_asks_to_close(self):
+def windows_path(path):
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+HTTP_OPEN_COMMAND = r"HKCR\http\shell\open\command"
+
+
+def reg_default(key):
+    out = subprocess.run(["wine", "reg", "query", key, "/ve"], capture_output=True, text=True,
+                         errors="replace", timeout=60).stdout
+    for line in out.splitlines():
+        parts = line.split(None, 2)
+        if len(parts) == 3 and parts[1] == "REG_SZ":
+            return parts[2].strip()
+    return None
+
+
+def set_reg_default(key, value):
+    subprocess.run(["wine", "reg", "add", key, "/ve", "/d", value, "/f"], capture_output=True, timeout=60)
+
+
+class HostileServiceEndToEnd(unittest.TestCase):
+    """Bad replies end in the client's own paths. Each run groups several of them."""
+
+    def setUp(self):
         forget_remembered_accounts()
-        service = StandInService("--client-version", "1.01")
+        self.service = None
+        self.client = None
+
+    def tearDown(self):
+        if self.client and self.client.poll() is None:
+            self.client.kill()
+            self.client.wait()
+        if self.service:
+            self.service.stop()
+
+    def start(self, *service_options, switches=("/engine=page",)):
+        self.service = StandInService(*service_options)
+        self.client = subprocess.Popen(["wine", LANQUE_EXE, "/service=" + self.service.base, *switches])
+
+    def message(self, expected_start):
+        result = probe("dialog", "lanque", "30", "ok")
+        self.assertEqual(result.returncode, 0, "no message box " + expected_start)
+        text = result.stdout.strip()
+        self.assertTrue(text.startswith(expected_start), text)
+        return text
+
+    def sign_in_and_leave(self):
+        self.assertEqual(probe("signin", "10001", "lanque123").returncode, 0)
+        self.assertEqual(probe("wait", SIGNED_IN_CAPTION, "30").returncode, 0)
+        self.service.control("exit")
+        self.assertEqual(self.client.wait(timeout=30), 0)
+
+    def test_nul_bytes_in_every_reply_and_an_oversized_login_reply(self):
+        # Parameters, nonce, login result and landing page all carry NULs.
+        self.start("--nul-in-replies", "--oversized-first-login")
+        self.assertEqual(probe("signin", "10001", "lanque123").returncode, 0)
+        self.message("登陆异常！")
+        failed = self.message("登陆失败:无法显示此页")
+        self.assertIn("页面过大", failed)
+        time.sleep(0.5)
+        self.assertEqual(probe("button").stdout.strip(), "enabled=1")
+        self.sign_in_and_leave()
+
+    def test_a_hanging_reply_and_a_redirect_loop_end_in_the_failure_path(self):
+        # The banner redirects without end and the first login reply never
+        # comes: the banner shows an error page after a few hops, the login
+        # attempt fails at the page deadline, and the next attempt signs in.
+        self.start("--hang-first", "login", "--redirect-loop-banner", switches=("/timeout=3",))
+        self.assertEqual(probe("signin", "10001", "lanque123").returncode, 0)
+        self.message("登陆异常！")
+        self.assertIn("超时", self.message("登陆失败:无法显示此页"))
+        time.sleep(0.5)
+        self.sign_in_and_leave()
+        log = self.service.stop()
+        self.service = None
+        self.assertLessEqual(sum("client_login_ad 302" in line for line in log), 6)
+
+
+class UpdateAddressEndToEnd(unittest.TestCase):
+    """The shell's handler of http addresses is replaced by a recorder while these run."""
+
+    def setUp(self):
+        forget_remembered_accounts()
+        self.folder = tempfile.mkdtemp(prefix="lanque-e2e-")
+        self.launched = os.path.join(self.folder, "launched.txt")
+        self.handler = reg_default(HTTP_OPEN_COMMAND)
+        set_reg_default(HTTP_OPEN_COMMAND, '"%s" record "%s" "%%1"' % (windows_path(PROBE_EXE),
+                                                                       windows_path(self.launched)))
+
+    def tearDown(self):
+        if self.handler is not None:
+            set_reg_default(HTTP_OPEN_COMMAND, self.handler)
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+    def launches(self):
+        if not os.path.exists(self.launched):
+            return []
+        with open(self.launched, encoding="utf-8") as lines:
+            return [line.rstrip("\n") for line in lines]
+
+    def update_offered(self, *service_options):
+        service = StandInService("--client-version", "1.01", *service_options)
         client = subprocess.Popen(["wine", LANQUE_EXE, "/service=" + service.base, "/engine=page"])
         try:
             self.assertEqual(probe("dialog", "版本更新", "30", "ok").stdout.strip(), "有新版本，需要更新...")
             self.assertEqual(probe("dialog", "系统退出提醒", "30", "yes").stdout.strip(), "\\n你确定要退出吗？\\n")
             self.assertEqual(client.wait(timeout=30), 0)
+            return service.base
         finally:
             if client.poll() is None:
                 client.kill()
             service.stop()
+
+    def test_only_a_complete_web_address_is_handed_to_the_shell(self):
+        base = self.update_offered()
+        deadline = time.time() + 15
+        while not self.launches() and time.time() < deadline:
+            time.sleep(0.2)
+        self.assertEqual(self.launches(), ["[%s/lanquemsg_v2/download/]" % base])
+
+        self.update_offered("--update-address", 'http://127.0.0.1:1/setup.exe" file:///c:/windows/notepad.exe')
+        self.update_offered("--update-address", "http://127.0.0.1:1/" + "a" * 5000)
+        time.sleep(1)
+        self.assertEqual(len(self.launches()), 1)
 
 
 if __name__ == "__main__":

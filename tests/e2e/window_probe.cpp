@@ -9,6 +9,10 @@
 //                                         waits for a message box with that caption,
 //                                         prints its text and presses the button
 //   window_probe button                   prints "enabled=0|1" for the sign-in button
+//   window_probe rect CAPTION SECONDS      prints the window's screen rectangle "x y width height"
+//   window_probe record FILE ARGUMENTS...  appends one line to FILE: the arguments it was
+//                                         given, each in [brackets] (stands in for the
+//                                         program the shell would start for an address)
 // Exit code 0 on success, 1 when the window or control did not turn up in time.
 #include <windows.h>
 
@@ -126,7 +130,30 @@ int ButtonState() {
   return 0;
 }
 
+int Record(const std::wstring& file, int count, wchar_t** arguments) {
+  std::wstring line;
+  for (int i = 0; i < count; ++i) line += L"[" + std::wstring(arguments[i]) + L"]";
+  line += L"\n";
+  FILE* out = _wfopen(file.c_str(), L"ab");
+  if (!out) return 1;
+  const int size = WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()), nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()), utf8.data(), size, nullptr, nullptr);
+  std::fwrite(utf8.data(), 1, utf8.size(), out);
+  std::fclose(out);
+  return 0;
+}
+
 }  // namespace
+
+int Rect(const std::wstring& caption, DWORD seconds) {
+  HWND window = WaitForWindow(caption, seconds);
+  if (!window) return 1;
+  RECT r;
+  GetWindowRect(window, &r);
+  std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  return 0;
+}
 
 int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argc > 1 ? argv[1] : L"";
@@ -134,7 +161,10 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"signin" && (argc == 4 || argc == 5)) return SignIn(argv[2], argv[3], argc == 5 ? argv[4] : L"");
   if (command == L"dialog" && argc == 5) return Dialog(argv[2], static_cast<DWORD>(_wtoi(argv[3])), argv[4]);
   if (command == L"button" && argc == 2) return ButtonState();
+  if (command == L"rect" && argc == 4) return Rect(argv[2], static_cast<DWORD>(_wtoi(argv[3])));
+  if (command == L"record" && argc >= 3) return Record(argv[2], argc - 3, argv + 3);
   std::fputs("usage: window_probe wait CAPTION SECONDS | signin USER PASSWORD [number|auto|both] |"
-             " dialog CAPTION SECONDS ok|yes|no | button\n", stderr);
+             " dialog CAPTION SECONDS ok|yes|no | button | rect CAPTION SECONDS | record FILE ARGUMENTS...\n",
+             stderr);
   return 2;
 }

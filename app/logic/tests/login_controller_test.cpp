@@ -87,12 +87,15 @@ TEST_F(LoginControllerTest, OtherVersionShowsTheUpdateOpensItAndAsksToClose) {
 }
 
 TEST_F(LoginControllerTest, UpdateAddressThatIsNoWebAddressIsNotOpened) {
-  for (const char* address : {"file:///c:/windows/system32/calc.exe", "\\\\host\\share\\x.exe"}) {
+  const std::string addresses[] = {"file:///c:/windows/system32/calc.exe", "\\\\host\\share\\x.exe",
+                                   "http://svc/new.exe\" file:///c:/windows/system32/calc.exe",
+                                   "http://svc/" + std::string(5000, 'a')};
+  for (const std::string& address : addresses) {
     controller.Start();
-    Reply(std::string("1.01|") + address + "|60");
+    EXPECT_EQ(Reply("1.01|" + address + "|60"), (Actions{"poll 60000", "message 有新版本，需要更新...", "close"}))
+        << address;
     EXPECT_TRUE(view.shellOpened.empty()) << address;
   }
-  EXPECT_EQ(view.closeRequests, 2);
 }
 
 TEST_F(LoginControllerTest, StoredAccountIsFilledInAndSignsInAutomatically) {
@@ -157,7 +160,7 @@ TEST_F(LoginControllerTest, AcceptedLoginNavigatesToTheLandingPageUnderTag9) {
   StartAndPassVersionCheck();
   controller.State().Tag = kTagLogin;
   EXPECT_EQ(Reply("tRUe|http://svc/land?a=1&b=2\r\n"),
-            (Actions{"status 登陆成功，请稍候...", "channel http://svc/land?a=1&b=2\r\n"}));
+            (Actions{"status 登陆成功，请稍候...", "channel http://svc/land?a=1&b=2"}));
   EXPECT_EQ(controller.State().Tag, kTagSignedIn);
   EXPECT_TRUE(controller.IsSignedIn());
 
@@ -175,6 +178,8 @@ TEST_F(LoginControllerTest, RefusedLoginShowsTheReasonAndReenablesTheButton) {
       {"<html>error page</html>", {"message 登陆异常！", "message 登陆失败:<html>error page</html>", "enable"}},
       {"TRUE|file:///c:/x.exe", {"message 登陆失败:file:///c:/x.exe", "enable"}},
       {"TRUE|", {"message 登陆失败:", "enable"}},
+      {"TRUE|http://svc/land\" file:///c:/x.exe", {"message 登陆失败:http://svc/land\" file:///c:/x.exe", "enable"}},
+      {"TRUE|http://svc/la\x01nd", {"message 登陆失败:http://svc/la\x01nd", "enable"}},
   };
   for (const auto& [reply, expected] : cases) {
     controller.State().Tag = kTagLogin;

@@ -1,5 +1,8 @@
 #include "skin/data/binding/skin_names.h"
 
+#include "skin/data/folder_entries.h"
+#include "skin/data/utf8_paths.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -55,14 +58,14 @@ std::string FullSkinDirectory(std::string_view directory, std::string_view appFo
 std::vector<std::string> ExternalSkinsIn(const std::string& fullDirectory, TacSkinTypes types) {
   namespace fs = std::filesystem;
   std::vector<std::string> names;
-  std::error_code error;
-  fs::directory_iterator it(fs::path(fullDirectory), error);
-  if (error) return names;
-  for (const fs::directory_entry& entry : it) {
-    const std::string name = entry.path().filename().string();
+  const fs::path directory = PathFromUtf8(fullDirectory);
+  for (const TFolderEntry& entry : FolderEntries(directory)) {
+    const std::string& name = entry.Name;
     if (name.empty() || name[0] == '.') continue;
-    if (entry.is_directory(error)) {
-      if (types != stPacked && fs::exists(entry.path() / "Options.dat", error)) names.push_back(name);
+    std::error_code error;
+    if (entry.IsFolder) {
+      if (types != stPacked && fs::exists(directory / PathFromUtf8(name) / "Options.dat", error))
+        names.push_back(name);
     } else if (types != stUnpacked && EndsWithSuffix(name)) {
       names.push_back(StripSkinSuffix(name));
     }

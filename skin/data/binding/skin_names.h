@@ -1,7 +1,7 @@
 #pragma once
 // Where external skins are found and how skin names are written: the skin
 // directory relative to the program's folder, the packed suffix ".asz", and
-// the skins a directory holds.
+// the skins a directory holds. Folders and names are UTF-8 text.
 #include <string>
 #include <string_view>
 #include <vector>

@@ -79,6 +79,10 @@ bool TacFrameCache::PaintAll(const TsSkinModel& skin, const TacFrameForm& form, 
   if (g.CaptionWidth <= 0 || g.CacheHeight <= 0) return false;
   sections_ = sections;
   layout_ = CalcItems(skin, form, metrics);
+  layout_.ButtonClose.State = form.ButtonStates.Close;
+  layout_.ButtonMax.State = form.ButtonStates.Max;
+  layout_.ButtonMin.State = form.ButtonStates.Min;
+  layout_.ButtonHelp.State = form.ButtonStates.Help;
   RegionStale = true;
   if (bitmap_.Width() != g.CaptionWidth || bitmap_.Height() != g.CacheHeight) {
     bitmap_ = TBitmap32(g.CaptionWidth, g.CacheHeight);

@@ -81,6 +81,10 @@ struct TacFrameForm {
   TacTitleIcon TitleIcon;
   TacGripMode GripMode = gmNone;
   std::vector<TacUserButton> UserButtons;
+  // The look of each system caption button: 0 normal, 1 hot, 2 pressed.
+  struct {
+    int Close = 0, Max = 0, Min = 0, Help = 0;
+  } ButtonStates;
 
   bool Minimized() const { return WindowState == wsMinimized; }
   bool Maximized() const { return WindowState == wsMaximized; }

@@ -69,7 +69,7 @@ void TsFadeTimer::Change() {
 void TsFadeTimer::ShowFrame() {
   const HWND window = FOwnerData->FadeWindow();
   if (!window) return;
-  const TWindowDC dc(window);
+  const TWindowDC dc(window);  // the whole window: the cache pictures all of it
   if (!dc.Get()) return;
   const int saved = SaveDC(dc.Get());
   TacFadeFrame frame{dc.Get(), &FFrame};

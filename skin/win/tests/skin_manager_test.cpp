@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "skin/data/utf8_paths.h"
 #include "skin/win/tests/skinned_test_controls.h"
 #include "skins/internal_skin.h"
 #include "tests/support/leak_probe.h"
@@ -155,6 +156,38 @@ TEST_F(SkinManagerTest, ExtractsAnInternalSkinAsAPackedFile) {
   EXPECT_EQ(manager->GetSkinName(), "Lanque extracted");
   EXPECT_TRUE(manager->IsPackedSkin());
   EXPECT_EQ(manager->GetSkinInfo(), "8.50");
+}
+
+TEST_F(SkinManagerTest, SkinsNamedOutsideAsciiLoadListAndSaveAnywhere) {
+  // A Chinese name (the Chinese code page has it), a Thai one (no Chinese code
+  // page has it), in a folder named in Chinese and in one deeper than 260 characters.
+  const std::string chinese = "蓝色皮肤", thai = "ธีมสีฟ้า";
+  fs::path deep = Dir / PathFromUtf8("深层目录");
+  while (deep.native().size() <= 300) deep /= std::string(40, 'd');
+  TsSkinManager* manager = MakeManager(kInternalName);
+  for (const fs::path& folder : {Dir / PathFromUtf8("皮肤目录"), deep}) {
+    SCOPED_TRACE(folder.native().size());
+    WriteTestSkin(folder / PathFromUtf8(chinese), "[CHINESE]\nCOLOR=1\n");
+    WriteTestSkin(folder / PathFromUtf8(thai), "[THAI]\nCOLOR=1\n");
+    manager->SetSkinDirectory(Utf8OfPath(folder));
+    std::vector<std::string> names;
+    manager->GetExternalSkinNames(names);
+    EXPECT_EQ(names, (std::vector<std::string>{thai, chinese}));  // in byte order
+
+    for (const auto& [name, section] : {std::pair{chinese, "CHINESE"}, std::pair{thai, "THAI"}}) {
+      manager->SetSkinName(name);
+      EXPECT_EQ(manager->GetSkinName(), name);
+      EXPECT_GE(manager->Model.GetSkinIndex(section), 0) << section;
+    }
+    const fs::path saved = folder / PathFromUtf8(thai) / PathFromUtf8(chinese);
+    EXPECT_TRUE(manager->ExtractInternalSkin(kInternalName, Utf8OfPath(saved)));
+    EXPECT_TRUE(fs::is_regular_file(saved / "Lanque extracted.asz"));
+    manager->SetSkinDirectory(Utf8OfPath(saved));
+    manager->SetSkinName("Lanque extracted");
+    EXPECT_TRUE(manager->IsPackedSkin());
+    EXPECT_EQ(manager->GetSkinInfo(), "8.50");
+  }
+  EXPECT_TRUE(Messages.empty());
 }
 
 TEST_F(SkinManagerTest, DeactivatingRemovesTheSkinAndActivatingBringsItBack) {

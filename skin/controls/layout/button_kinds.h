@@ -1,0 +1,23 @@
+#pragma once
+// The kinds a button's content is placed by: glyph layout, image alignment,
+// button style, the image margins, and the size of a glyph or a text.
+#include "base/form_kinds.h"
+
+enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+
+enum TImageAlignment { iaLeft, iaRight, iaTop, iaBottom, iaCenter };
+
+enum TButtonStyle { bsPushButton, bsCommandLink, bsSplitButton };
+
+struct TImageMargins {
+  int Left = 0;
+  int Top = 0;
+  int Right = 0;
+  int Bottom = 0;
+};
+
+struct TSize {
+  int cx = 0;
+  int cy = 0;
+  friend bool operator==(const TSize&, const TSize&) = default;
+};

@@ -1,0 +1,494 @@
+#include "skin/forms/skin_provider.h"
+
+#include "framework/errors.h"
+#include "skin/forms/frame/frame_hit_test.h"
+#include "skin/forms/frame/frame_region.h"
+#include "skin/forms/frame/screen_snap.h"
+#include "skin/forms/frame_form_win.h"
+#include "skin/paint/gdi_win.h"
+#include "skin/win/skin_manager.h"
+
+namespace {
+
+constexpr int kProviderKind = 224;
+
+bool IsCaptionButton(int code) {
+  return code == HTCLOSE || code == HTMAXBUTTON || code == HTMINBUTTON || code == HTHELP;
+}
+
+// The size of the caption icon for a caption height: 1, 8 or 16 pixels.
+int IconSizeFor(int captionHeight) { return captionHeight <= 8 ? 1 : captionHeight <= 16 ? 8 : 16; }
+
+}  // namespace
+
+TsSkinProvider::TsSkinProvider(TComponent* AOwner)
+    : TComponent(AOwner), SkinData(this, false), FForm(dynamic_cast<TForm*>(AOwner)) {
+  if (!FForm) throw EAbort("TsSkinProvider component may be used with forms only!");
+  SkinData.ProviderForm = FForm;
+  SkinData.ControlKind = kProviderKind;
+  SkinData.SetSkinSection("FORM");
+  SkinData.Loading = false;
+  SkinData.UpdateIndexes();
+  FForm->SetSkinHooks(this);
+  FHooked = true;
+  // The form hears skin broadcasts through the list of hooked forms, once:
+  // answering acmIsHandled keeps the application-wide pass from reaching it too.
+  HookedForms().Add(FForm);
+}
+
+TsSkinProvider::~TsSkinProvider() {
+  HookedForms().Remove(FForm);
+  // Freed before its form: the form is whole and gets its own look back. Freed
+  // with it, the form has already let go of the hooks (Released).
+  if (!FHooked) return;
+  RestoreForm();
+  FForm->SetSkinHooks(nullptr);
+}
+
+void TsSkinProvider::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+}
+
+void TsSkinProvider::Released(TWinControl&) {
+  FHooked = false;
+  HookedForms().Remove(FForm);
+}
+
+TsSkinProvider* TsSkinProvider::GetSkinProvider(TComponent* Component) {
+  while (Component && !dynamic_cast<TForm*>(Component)) Component = Component->GetOwner();
+  auto* form = static_cast<TForm*>(Component);
+  if (!form || !form->HandleAllocated()) return nullptr;
+  return reinterpret_cast<TsSkinProvider*>(SendAMessage(form->GetHandle(), acmGetProvider));
+}
+
+bool TsSkinProvider::Skinned() const {
+  return SkinData.Skinned(true) && !FForm->IsDestroying() && !IsDestroying();
+}
+
+TacFrameForm TsSkinProvider::Describe() const {
+  TacFrameForm form = DescribeForm(*FForm);
+  form.Active = FFormActive;
+  form.SkinSection = SkinData.GetSkinSection();
+  form.TitleSkin = TitleSkin;
+  form.MenuLineSkin = MenuLineSkin;
+  form.CaptionAlignment = CaptionAlignment;
+  form.ShowAppIcon = ShowAppIcon;
+  form.ButtonStates = FButtonStates;
+  form.Icon = FIcon.Empty() ? nullptr : &FIcon;
+  form.CaptionTextHeight = FCaptionTextHeight;
+  return form;
+}
+
+void TsSkinProvider::PrepareForm() {
+  if (!Skinned() || !FForm->HandleAllocated()) return;
+  HWND window = FForm->GetHandle();
+  SkinData.UpdateIndexes();
+  if (!FRaster) {
+    FCaptionFont = CreateCaptionFont();
+    FRaster = std::make_unique<TsGdiTextRasteriser>(FCaptionFont.Get());
+    const TOwnedMemoryDC dc(CreateCompatibleDC(nullptr));
+    const TSelectObject font(dc.Get(), FCaptionFont.Get());
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc.Get(), &metrics);
+    FCaptionTextHeight = metrics.tmHeight;
+  }
+  const int iconSize = IconSizeFor(SystemFrameMetrics().CyCaption);
+  HICON icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
+  if (!icon && Application) icon = Application->GetIcon().GetHandle();
+  FIcon = IconPicture(icon, iconSize);
+  if (UseGlobalColor && !SkinData.CustomColor)
+    FForm->SetColor(SkinData.GetSkinManager()->Model.GetGlobalColor());
+  // While skinned the system neither draws caption buttons nor opens its own
+  // system menu: the provider does both.
+  if (FDrawNonClientArea) {
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    if (style & WS_SYSMENU) SetWindowLongPtrW(window, GWL_STYLE, style & ~WS_SYSMENU);
+  }
+  SetCompositorFrame(window, !FDrawNonClientArea);
+  FPrepared = true;
+  FCache.FreeGlows();
+  MarkChanged();
+  FCache.RegionStale = true;
+  SetWindowPos(window, nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_ERASE);
+}
+
+void TsSkinProvider::RestoreForm() {
+  if (!FPrepared || !FForm->HandleAllocated()) {
+    FPrepared = false;
+    return;
+  }
+  FPrepared = false;
+  HWND window = FForm->GetHandle();
+  if (FForm->GetBorderIcons() & biSystemMenu) {
+    SetWindowLongPtrW(window, GWL_STYLE, GetWindowLongPtrW(window, GWL_STYLE) | WS_SYSMENU);
+    // The system shows the small icon again once it is handed over anew.
+    const LRESULT icon = SendMessageW(window, WM_GETICON, ICON_SMALL, 0);
+    SendMessageW(window, WM_SETICON, ICON_SMALL, icon);
+  }
+  SetWindowRgn(window, nullptr, FALSE);
+  SetCompositorFrame(window, true);
+  if (UseGlobalColor && !SkinData.CustomColor) FForm->SetColor(clBtnFace);
+  FCache = TacFrameCache();
+  FPressed = FHot = 0;
+  FButtonStates = {};
+  SetWindowPos(window, nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_ERASE);
+}
+
+void TsSkinProvider::SetDrawNonClientArea(bool Value) {
+  if (Value == FDrawNonClientArea) return;
+  FDrawNonClientArea = Value;
+  if (!FForm->HandleAllocated()) return;
+  HWND window = FForm->GetHandle();
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+  if (Value && Skinned()) {
+    SetWindowLongPtrW(window, GWL_STYLE, style & ~WS_SYSMENU);
+    MarkChanged();
+    FCache.RegionStale = true;
+  } else {
+    if (FForm->GetBorderIcons() & biSystemMenu) SetWindowLongPtrW(window, GWL_STYLE, style | WS_SYSMENU);
+    SetWindowRgn(window, nullptr, FALSE);
+  }
+  SetWindowPos(window, nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+bool TsSkinProvider::PrepareCache() {
+  if (!Skinned() || !FForm->HandleAllocated()) return false;
+  if (!FPrepared) PrepareForm();
+  if (!FRaster) return false;
+  return FCache.PaintAll(SkinData.GetSkinManager()->Model, Describe(), SystemFrameMetrics(), *FRaster);
+}
+
+void TsSkinProvider::UpdateRgn(bool Redraw) {
+  if (!FDrawNonClientArea || !FForm->HandleAllocated() || FUpdatingRegion) return;
+  const TacWindowRegion region =
+      FrameRegion(SkinData.GetSkinManager()->Model, FCache.Sections(), Describe(), FCache.Layout());
+  HWND window = FForm->GetHandle();
+  FUpdatingRegion = true;
+  if (region.Remove) {
+    SetWindowRgn(window, nullptr, Redraw);
+  } else {
+    TOwnedRegion rgn = RegionFromRects(region.Rects);
+    // From here on the region is the system's: it is never deleted by us.
+    if (rgn && SetWindowRgn(window, rgn.Get(), Redraw)) rgn.Release();
+  }
+  FUpdatingRegion = false;
+  FCache.RegionStale = false;
+}
+
+void TsSkinProvider::PaintFrame() {
+  if (!FDrawNonClientArea || !FForm->HandleAllocated() || !IsWindowVisible(FForm->GetHandle())) return;
+  if (!PrepareCache()) return;
+  if (FCache.RegionStale) UpdateRgn(false);
+  HWND window = FForm->GetHandle();
+  const TBitmap32& picture = FCache.Bitmap();
+  const TacFrameGeometry& g = FCache.Layout().Geometry;
+  const int width = picture.Width(), height = picture.Height();
+  const bool captioned = (GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+  const int top = captioned ? g.HeaderHeight : g.BorderHeight;
+  const TWindowDC dc(window);
+  const TOwnedMemoryDC memory(CreateCompatibleDC(dc.Get()));
+  if (!dc.Get() || !memory) return;
+  const TSelectObject selected(memory.Get(), static_cast<HBITMAP>(picture.NativeHandle()));
+  // Four strips around the client area, each straight from the picture.
+  BitBlt(dc.Get(), 0, 0, width, top, memory.Get(), 0, 0, SRCCOPY);
+  BitBlt(dc.Get(), 0, top, g.BorderWidth, height - top, memory.Get(), 0, top, SRCCOPY);
+  BitBlt(dc.Get(), 0, height - g.BorderHeight, width, g.BorderHeight, memory.Get(), 0, height - g.BorderHeight,
+         SRCCOPY);
+  BitBlt(dc.Get(), width - g.BorderWidth, top, g.BorderWidth, height - top, memory.Get(), width - g.BorderWidth, top,
+         SRCCOPY);
+}
+
+bool TsSkinProvider::PaintBackground(TWinControl&, HDC DC, const RECT& Client) {
+  if (!DrawClientArea || !Skinned() || !PrepareCache()) return false;
+  const TacFrameGeometry& g = FCache.Layout().Geometry;
+  const TOwnedMemoryDC memory(CreateCompatibleDC(DC));
+  if (!memory) return false;
+  const TSelectObject selected(memory.Get(), static_cast<HBITMAP>(FCache.Bitmap().NativeHandle()));
+  BitBlt(DC, Client.left, Client.top, Client.right - Client.left, Client.bottom - Client.top, memory.Get(),
+         g.OffsetX + Client.left, g.OffsetY + Client.top, SRCCOPY);
+  return true;
+}
+
+TPoint TsSkinProvider::CapturedPoint(LPARAM ClientPoint) const {
+  // A captured mouse message: client coordinates, made relative to the window.
+  POINT at{static_cast<short>(LOWORD(ClientPoint)), static_cast<short>(HIWORD(ClientPoint))};
+  ClientToScreen(FForm->GetHandle(), &at);
+  return WindowPoint(MAKELPARAM(at.x, at.y));
+}
+
+TPoint TsSkinProvider::WindowPoint(LPARAM ScreenPoint) const {
+  RECT bounds{};
+  GetWindowRect(FForm->GetHandle(), &bounds);
+  return {static_cast<short>(LOWORD(ScreenPoint)) - bounds.left, static_cast<short>(HIWORD(ScreenPoint)) - bounds.top};
+}
+
+bool TsSkinProvider::NonClient(TWinControl&, TMessage& Message) {
+  if (!FDrawNonClientArea || !Skinned()) return false;
+  switch (Message.Msg) {
+    case WM_NCPAINT:
+      PaintFrame();
+      Message.Result = 0;
+      return true;
+    case WM_NCACTIVATE: NCActivate(Message); return true;
+    case WM_NCHITTEST: return NCHitTest(Message);
+    case WM_NCMOUSEMOVE:
+    case WM_NCMOUSELEAVE:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCLBUTTONUP: return CaptionMouse(Message);
+    default: return false;
+  }
+}
+
+void TsSkinProvider::NCActivate(TMessage& Message) {
+  const bool active = Message.WParam != 0;
+  const bool changed = active != FFormActive;
+  if (changed) MarkChanged();
+  FFormActive = active;
+  // The default handling keeps the activation bookkeeping; -1 keeps it from
+  // painting the system's caption over ours.
+  TMessage plain{Message.Msg, Message.WParam, static_cast<LPARAM>(-1), 0};
+  Pass(plain);
+  Message.Result = plain.Result ? plain.Result : TRUE;
+  PaintFrame();
+  // The client background and the children on it come from the same picture.
+  if (changed && IsWindowVisible(FForm->GetHandle()))
+    RedrawWindow(FForm->GetHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_NOERASE | RDW_ALLCHILDREN);
+}
+
+bool TsSkinProvider::NCHitTest(TMessage& Message) {
+  if (!PrepareCache()) return false;
+  const TPoint point = WindowPoint(Message.LParam);
+  const int code = HTProcess(FCache.Layout(), Describe(), point);
+  if (SystemDecidesHit(FCache.Layout(), point, code)) return false;  // the system's own geometry decides
+  Message.Result = code;
+  return true;
+}
+
+int* TsSkinProvider::ButtonState(int HitCode) {
+  switch (HitCode) {
+    case HTCLOSE: return &FButtonStates.Close;
+    case HTMAXBUTTON: return &FButtonStates.Max;
+    case HTMINBUTTON: return &FButtonStates.Min;
+    case HTHELP: return &FButtonStates.Help;
+    default: return nullptr;
+  }
+}
+
+void TsSkinProvider::SetButtonState(int HitCode, int State) {
+  int* state = ButtonState(HitCode);
+  if (!state || *state == State) return;
+  *state = State;
+  MarkChanged();
+  PaintFrame();
+}
+
+bool TsSkinProvider::CaptionMouse(TMessage& Message) {
+  HWND window = FForm->GetHandle();
+  switch (Message.Msg) {
+    case WM_NCMOUSEMOVE: {
+      const int code = IsCaptionButton(static_cast<int>(Message.WParam)) ? static_cast<int>(Message.WParam) : 0;
+      if (!FPressed && code != FHot) {
+        SetButtonState(FHot, 0);
+        SetButtonState(code, 1);
+        FHot = code;
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | TME_NONCLIENT, window, 0};
+        TrackMouseEvent(&track);
+      }
+      return false;
+    }
+    case WM_NCMOUSELEAVE:
+      if (!FPressed) {
+        SetButtonState(FHot, 0);
+        FHot = 0;
+      }
+      return false;
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK: {
+      const int code = static_cast<int>(Message.WParam);
+      if (!IsCaptionButton(code)) return false;
+      // Only the button pressed acts, and only when released over it.
+      FPressed = code;
+      SetButtonState(code, 2);
+      SetCapture(window);
+      Message.Result = 0;
+      return true;
+    }
+    case WM_MOUSEMOVE: {
+      if (!FPressed) return false;
+      const int over = HTProcess(FCache.Layout(), Describe(), CapturedPoint(Message.LParam));
+      SetButtonState(FPressed, over == FPressed ? 2 : 0);
+      return true;
+    }
+    case WM_LBUTTONUP: {
+      if (!FPressed) return false;
+      const int pressed = std::exchange(FPressed, 0);
+      const TPoint at = CapturedPoint(Message.LParam);
+      POINT cursor{static_cast<short>(LOWORD(Message.LParam)), static_cast<short>(HIWORD(Message.LParam))};
+      const bool over = HTProcess(FCache.Layout(), Describe(), at) == pressed;
+      ReleaseCapture();
+      SetButtonState(pressed, over ? 1 : 0);
+      FHot = over ? pressed : 0;
+      Message.Result = 0;
+      if (!over) return true;
+      WPARAM command = SC_CLOSE;
+      if (pressed == HTMINBUTTON) command = SC_MINIMIZE;
+      if (pressed == HTMAXBUTTON) command = IsZoomed(window) ? SC_RESTORE : SC_MAXIMIZE;
+      if (pressed == HTHELP) command = SC_CONTEXTHELP;
+      // The command may close the form and free this provider: it comes last.
+      ClientToScreen(window, &cursor);
+      PostMessageW(window, WM_SYSCOMMAND, command, MAKELPARAM(cursor.x, cursor.y));
+      return true;
+    }
+    case WM_CAPTURECHANGED:
+      if (FPressed && reinterpret_cast<HWND>(Message.LParam) != window) {
+        SetButtonState(std::exchange(FPressed, 0), 0);
+        FHot = 0;
+      }
+      return false;
+    default: return false;
+  }
+}
+
+void TsSkinProvider::SetText(TMessage& Message) {
+  // The system paints its caption while it takes the text: not while the
+  // window is marked invisible for that moment.
+  HWND window = FForm->GetHandle();
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+  if (style & WS_VISIBLE) SetWindowLongPtrW(window, GWL_STYLE, style & ~WS_VISIBLE);
+  Pass(Message);
+  if (style & WS_VISIBLE) SetWindowLongPtrW(window, GWL_STYLE, GetWindowLongPtrW(window, GWL_STYLE) | WS_VISIBLE);
+  FCache.FreeGlows();
+  MarkChanged();
+  PaintFrame();
+}
+
+void TsSkinProvider::Sized(TMessage& Message) {
+  Pass(Message);
+  MarkChanged();
+  FCache.FreeGlows();
+  FCache.RegionStale = true;
+  HWND window = FForm->GetHandle();
+  if (!IsWindowVisible(window)) return;
+  PaintFrame();
+  RedrawWindow(window, nullptr, nullptr, RDW_NOFRAME | RDW_INVALIDATE | RDW_NOERASE | RDW_ALLCHILDREN);
+}
+
+void TsSkinProvider::PositionChanging(TMessage& Message) {
+  auto* pos = reinterpret_cast<WINDOWPOS*>(Message.LParam);
+  HWND window = FForm->GetHandle();
+  if (!ScreenSnap || FUpdatingRegion || (pos->flags & SWP_NOMOVE) || IsZoomed(window) || !IsWindowVisible(window))
+    return;
+  MONITORINFO monitor{sizeof(monitor)};
+  if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  const int width = (pos->flags & SWP_NOSIZE) ? bounds.right - bounds.left : pos->cx;
+  const int height = (pos->flags & SWP_NOSIZE) ? bounds.bottom - bounds.top : pos->cy;
+  const RECT& work = monitor.rcWork;
+  const TPoint snapped = SnapToWorkArea({pos->x, pos->y, pos->x + width, pos->y + height},
+                                        {work.left, work.top, work.right, work.bottom}, SnapBuffer);
+  pos->x = snapped.X;
+  pos->y = snapped.Y;
+}
+
+void TsSkinProvider::Print(TMessage& Message) {
+  HDC dc = reinterpret_cast<HDC>(Message.WParam);
+  const DWORD flags = static_cast<DWORD>(Message.LParam);
+  if (!dc || !PrepareCache()) return Pass(Message);
+  const TacFrameGeometry& g = FCache.Layout().Geometry;
+  if (flags & PRF_NONCLIENT) {
+    const TOwnedMemoryDC memory(CreateCompatibleDC(dc));
+    const TSelectObject selected(memory.Get(), static_cast<HBITMAP>(FCache.Bitmap().NativeHandle()));
+    BitBlt(dc, 0, 0, FCache.Bitmap().Width(), FCache.Bitmap().Height(), memory.Get(), 0, 0, SRCCOPY);
+  }
+  if (flags & PRF_CLIENT) {
+    POINT old;
+    const bool offset = (flags & PRF_NONCLIENT) != 0;
+    if (offset) OffsetViewportOrgEx(dc, g.OffsetX, g.OffsetY, &old);
+    FForm->PaintTo(dc, FForm->GetClientRect());
+    if (offset) SetViewportOrgEx(dc, old.x, old.y, nullptr);
+  }
+  Message.Result = 0;
+}
+
+bool TsSkinProvider::Message(TWinControl&, TMessage& Message) {
+  if (Message.Msg == SM_ALPHACMD) return SkinCommand(Message);
+  if (!Skinned()) return false;
+  switch (Message.Msg) {
+    case WM_SETTEXT:
+      if (!FDrawNonClientArea) return false;
+      SetText(Message);
+      return true;
+    case WM_SETICON:
+      Pass(Message);
+      FPrepared = false;  // the icon is read again
+      PrepareCache();
+      PaintFrame();
+      return true;
+    case WM_SIZE: Sized(Message); return true;
+    case WM_WINDOWPOSCHANGING: PositionChanging(Message); return false;
+    case WM_PRINT: Print(Message); return true;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED: return CaptionMouse(Message);
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE: MarkChanged(); return false;
+    default: return false;
+  }
+}
+
+bool TsSkinProvider::SkinCommand(TMessage& Message) {
+  const int code = AcmCode(Message.WParam);
+  TsSkinManager* manager = SkinData.GetSkinManager();
+  const bool ours = reinterpret_cast<TsSkinManager*>(Message.LParam) == manager;
+  HWND window = FForm->HandleAllocated() ? FForm->GetHandle() : nullptr;
+  switch (code) {
+    case acmIsHandled: Message.Result = 1; return true;
+    case acmGetProvider: Message.Result = reinterpret_cast<LRESULT>(this); return true;
+    case acmNewSkin:
+    case acmRefresh:
+      if (!ours) return true;
+      SkinData.UpdateIndexes();
+      FPrepared = false;
+      PrepareForm();
+      return true;
+    case acmRemoveSkin:
+      if (!ours) return true;
+      RestoreForm();
+      CommonMessage(Message, &SkinData);
+      return true;
+    case acmBgChanged: MarkChanged(); return true;
+    case acmPrepareCache: PrepareCache(); return true;
+    case acmGetOffsets: {
+      const TacFrameGeometry& g = FCache.Layout().Geometry;
+      Message.Result = MAKELONG(g.OffsetX, g.OffsetY);
+      return true;
+    }
+    case acmGetBgColor:
+      Message.Result = static_cast<LRESULT>(ColorToRGB(SkinData.GetBGColor(FFormActive ? 1 : 0, window)));
+      return true;
+    case acmGetBgInfo: {
+      auto* info = reinterpret_cast<TacBGInfo*>(Message.LParam);
+      if (!info) return true;
+      if (!PrepareCache()) {
+        info->BgType = btFill;
+        info->Color = ColorToRGB(FForm->GetColor());
+        return true;
+      }
+      const TacFrameGeometry& g = FCache.Layout().Geometry;
+      info->BgType = btCache;
+      info->Bitmap = &FCache.Bitmap();
+      info->Offset = {info->Offset.X + g.OffsetX, info->Offset.Y + g.OffsetY};
+      info->Color = ColorToRGB(SkinData.GetBGColor(FFormActive ? 1 : 0, window));
+      return true;
+    }
+    default: return CommonMessage(Message, &SkinData);
+  }
+}
