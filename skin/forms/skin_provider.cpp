@@ -45,10 +45,6 @@ TsSkinProvider::~TsSkinProvider() {
   FForm->SetSkinHooks(nullptr);
 }
 
-void TsSkinProvider::Notification(TComponent* AComponent, TOperation Operation) {
-  TComponent::Notification(AComponent, Operation);
-}
-
 void TsSkinProvider::Released(TWinControl&) {
   FHooked = false;
   HookedForms().Remove(FForm);

@@ -57,9 +57,6 @@ class TsSkinProvider : public TComponent, private TSkinHooks {
   // The provider of a component's form, or nullptr.
   static TsSkinProvider* GetSkinProvider(TComponent* Component);
 
- protected:
-  void Notification(TComponent* AComponent, TOperation Operation) override;
-
  private:
   // The framework's hooks into the form.
   bool Message(TWinControl& Control, TMessage& Message) override;

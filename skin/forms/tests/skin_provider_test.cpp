@@ -77,6 +77,7 @@ TEST_F(SkinProviderTest, TheFrameIsTheSkinsWithOnlyTheLoneCloseButton) {
   EXPECT_FALSE(layout.ButtonMax.Visible());
   EXPECT_EQ(layout.ButtonClose.ImageIndex, Manager->Model.GetMaskIndex("GLOBALINFO", "BICLOSEALONE"));
   EXPECT_GE(layout.ButtonClose.ImageIndex, 0);
+  EXPECT_EQ(TsSkinProvider::GetSkinProvider(Manager), Provider);  // found from any component of the form
   RECT client;
   GetClientRect(window, &client);
   EXPECT_EQ(client.right, 305);
