@@ -8,8 +8,9 @@
 #include "skin/paint/bitmap32.h"
 
 // LParam of acmFadeFrame: the frame to show and the window's device context
-// to show it on. A receiver that draws it itself answers non-zero; otherwise
-// the frame is copied to the window's top left corner.
+// to show it on (null when none could be had). A receiver that draws it
+// itself answers non-zero; otherwise the frame is copied to the window's top
+// left corner.
 struct TacFadeFrame {
   HDC DC;
   const TBitmap32* Frame;

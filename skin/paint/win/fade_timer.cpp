@@ -1,5 +1,6 @@
 #include "skin/paint/win/fade_timer.h"
 
+#include <optional>
 #include <utility>
 
 #include "base/win_handles.h"
@@ -67,15 +68,17 @@ void TsFadeTimer::Change() {
 }
 
 void TsFadeTimer::ShowFrame() {
-  const HWND window = FOwnerData->FadeWindow();
-  if (!window) return;
-  const TWindowDC dc(window);  // the whole window: the cache pictures all of it
-  if (!dc.Get()) return;
-  const int saved = SaveDC(dc.Get());
-  TacFadeFrame frame{dc.Get(), &FFrame};
-  if (FOwnerData->FadeCommand(acmFadeFrame, reinterpret_cast<LPARAM>(&frame)) == 0)
-    CopyToDC(FFrame, {0, 0}, dc.Get(), {0, 0, FFrame.Width(), FFrame.Height()});
-  RestoreDC(dc.Get(), saved);
+  // The whole window: the cache pictures all of it. The object is offered
+  // every frame, also when no device context can be had for its window (it
+  // may show the frame by itself); the copy needs one.
+  std::optional<TWindowDC> windowDC;  // never the screen's, for an object without a window
+  if (const HWND window = FOwnerData->FadeWindow()) windowDC.emplace(window);
+  const HDC dc = windowDC ? windowDC->Get() : nullptr;
+  const int saved = dc ? SaveDC(dc) : 0;
+  TacFadeFrame frame{dc, &FFrame};
+  if (FOwnerData->FadeCommand(acmFadeFrame, reinterpret_cast<LPARAM>(&frame)) == 0 && dc)
+    CopyToDC(FFrame, {0, 0}, dc, {0, 0, FFrame.Width(), FFrame.Height()});
+  if (dc) RestoreDC(dc, saved);
 }
 
 void DoChangePaint(TsFadeTimer*& Timer, TacFadeTarget& Data, bool Half, TFadeDirection Direction, bool Allow) {
