@@ -203,11 +203,8 @@ void TsSkinProvider::PaintFrame() {
 bool TsSkinProvider::PaintBackground(TWinControl&, HDC DC, const RECT& Client) {
   if (!DrawClientArea || !Skinned() || !PrepareCache()) return false;
   const TacFrameGeometry& g = FCache.Layout().Geometry;
-  const TOwnedMemoryDC memory(CreateCompatibleDC(DC));
-  if (!memory) return false;
-  const TSelectObject selected(memory.Get(), static_cast<HBITMAP>(FCache.Bitmap().NativeHandle()));
-  BitBlt(DC, Client.left, Client.top, Client.right - Client.left, Client.bottom - Client.top, memory.Get(),
-         g.OffsetX + Client.left, g.OffsetY + Client.top, SRCCOPY);
+  CopyToDC(FCache.Bitmap(), {g.OffsetX + Client.left, g.OffsetY + Client.top}, DC,
+           {Client.left, Client.top, Client.right, Client.bottom});
   return true;
 }
 
@@ -399,11 +396,8 @@ void TsSkinProvider::Print(TMessage& Message) {
   const DWORD flags = static_cast<DWORD>(Message.LParam);
   if (!dc || !PrepareCache()) return Pass(Message);
   const TacFrameGeometry& g = FCache.Layout().Geometry;
-  if (flags & PRF_NONCLIENT) {
-    const TOwnedMemoryDC memory(CreateCompatibleDC(dc));
-    const TSelectObject selected(memory.Get(), static_cast<HBITMAP>(FCache.Bitmap().NativeHandle()));
-    BitBlt(dc, 0, 0, FCache.Bitmap().Width(), FCache.Bitmap().Height(), memory.Get(), 0, 0, SRCCOPY);
-  }
+  if (flags & PRF_NONCLIENT)
+    CopyToDC(FCache.Bitmap(), {0, 0}, dc, {0, 0, FCache.Bitmap().Width(), FCache.Bitmap().Height()});
   if (flags & PRF_CLIENT) {
     POINT old;
     const bool offset = (flags & PRF_NONCLIENT) != 0;
