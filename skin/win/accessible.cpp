@@ -6,6 +6,9 @@
 
 #include "browser/com_ptr.h"
 
+// Interface identifiers come from __uuidof: MinGW's import library of
+// oleacc resolves IID_IAccessible to an import stub, not to the identifier.
+
 namespace {
 
 enum class TKind { Other, PushButton, CheckBox, RadioButton, GroupBox, Edit };
@@ -63,9 +66,9 @@ class TacAccessible final : public IAccessible, public IOleWindow {
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
     if (!out) return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IAccessible)
+    if (riid == __uuidof(IUnknown) || riid == __uuidof(IDispatch) || riid == __uuidof(IAccessible))
       *out = static_cast<IAccessible*>(this);
-    else if (riid == IID_IOleWindow)
+    else if (riid == __uuidof(IOleWindow))
       *out = static_cast<IOleWindow*>(this);
     else {
       *out = nullptr;
@@ -254,12 +257,12 @@ std::wstring AccessibleNameFromCaption(std::wstring_view Caption) {
 bool AnswerGetObject(HWND Window, WPARAM WParam, LPARAM LParam, const std::wstring& EditName, LRESULT& Result) {
   if (static_cast<LONG>(LParam) != OBJID_CLIENT || !IsWindow(Window) || KindOf(Window) == TKind::Other) return false;
   ComPtr<IAccessible> standard;
-  if (FAILED(CreateStdAccessibleObject(Window, OBJID_CLIENT, IID_IAccessible,
+  if (FAILED(CreateStdAccessibleObject(Window, OBJID_CLIENT, __uuidof(IAccessible),
                                        reinterpret_cast<void**>(standard.Put()))) ||
       !standard)
     return false;
   ComPtr<IAccessible> object;
   object.Attach(new TacAccessible(Window, std::move(standard), EditName));
-  Result = LresultFromObject(IID_IAccessible, WParam, object.Get());  // holds its own reference
+  Result = LresultFromObject(__uuidof(IAccessible), WParam, object.Get());  // holds its own reference
   return Result > 0;
 }

@@ -49,6 +49,7 @@ void TsCheckBox::CreateWnd() {
   TCheckBox::CreateWnd();
   FCreating = false;
   FState = state;
+  UpdateButtonStyle(state);
   if (HandleAllocated()) SendMessageW(GetHandle(), BM_SETCHECK, static_cast<WPARAM>(state), 0);
   AdjustSize();
 }
@@ -57,9 +58,22 @@ bool TsCheckBox::Ready() {
   return HandleAllocated() && GetParent() && !IsLoading() && !IsDestroying();
 }
 
+void TsCheckBox::SetAllowGrayed(bool Value) {
+  FAllowGrayed = Value;
+  UpdateButtonStyle(FState);
+}
+
+void TsCheckBox::UpdateButtonStyle(TCheckBoxState Shown) {
+  if (!HandleAllocated()) return;
+  const LONG_PTR style = GetWindowLongPtrW(GetHandle(), GWL_STYLE);
+  const LONG_PTR type = FAllowGrayed || Shown == cbGrayed ? BS_AUTO3STATE : BS_AUTOCHECKBOX;
+  if ((style & BS_TYPEMASK) != type) SendMessageW(GetHandle(), BM_SETSTYLE, (style & ~BS_TYPEMASK) | type, FALSE);
+}
+
 void TsCheckBox::SetState(TCheckBoxState Value) {
   if (Value == FState) return;
   if (HandleAllocated()) {
+    UpdateButtonStyle(Value);
     SendMessageW(GetHandle(), BM_SETCHECK, static_cast<WPARAM>(Value), 0);
     return;
   }
@@ -69,7 +83,7 @@ void TsCheckBox::SetState(TCheckBoxState Value) {
 
 void TsCheckBox::Toggle() {
   switch (FState) {
-    case cbUnchecked: SetState(AllowGrayed ? cbGrayed : cbChecked); break;
+    case cbUnchecked: SetState(FAllowGrayed ? cbGrayed : cbChecked); break;
     case cbChecked: SetState(cbUnchecked); break;
     case cbGrayed: SetState(cbChecked); break;
   }

@@ -32,7 +32,9 @@ class TsCheckBox : public TCheckBox {
 
   bool GetReadOnly() const { return FReadOnly; }
   void SetReadOnly(bool Value) { FReadOnly = Value; }
-  bool AllowGrayed = false;
+  // A grayed state may come from the user (the window becomes a three-state box).
+  bool GetAllowGrayed() const { return FAllowGrayed; }
+  void SetAllowGrayed(bool Value);
   bool GetShowFocus() const { return FShowFocus; }
   void SetShowFocus(bool Value);
   int GetMargin() const { return FMargin; }
@@ -82,6 +84,8 @@ class TsCheckBox : public TCheckBox {
   void DrawCheckArea();
   void PaintHandler(HDC DC);
   void AdjustSize();
+  // Three-state window style while grayed is allowed or shown, so that its check can hold it.
+  void UpdateButtonStyle(TCheckBoxState Shown);
   TRect BoxRect(SIZE Glyph) const;
   int SkinGlyphIndex(TCheckBoxState State) const;
 
@@ -89,6 +93,7 @@ class TsCheckBox : public TCheckBox {
   bool FPressed = false;
   bool FCreating = false;  // the framework sets the window's first check
   bool FReadOnly = false;
+  bool FAllowGrayed = false;
   bool FShowFocus = true;
   int FMargin = 2;
   int FTextIndent = 0;

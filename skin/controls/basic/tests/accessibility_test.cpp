@@ -40,7 +40,7 @@ class AccessibilityTest : public SkinnedFormTest {
  protected:
   ComPtr<IAccessible> ObjectOf(TWinControl* Control) {
     ComPtr<IAccessible> object;
-    EXPECT_EQ(AccessibleObjectFromWindow(Control->GetHandle(), OBJID_CLIENT, IID_IAccessible,
+    EXPECT_EQ(AccessibleObjectFromWindow(Control->GetHandle(), OBJID_CLIENT, __uuidof(IAccessible),
                                          reinterpret_cast<void**>(object.Put())),
               S_OK);
     return object;

@@ -112,10 +112,14 @@ TEST_F(CheckBoxTest, TheWindowsCheckAndTheStateAreOne) {
   EXPECT_EQ(Box->GetState(), cbChecked);
   SendMessageW(Window(), BM_SETCHECK, BST_CHECKED, 0);
   EXPECT_EQ(Changes, 1);
-  Box->AllowGrayed = true;
+  Box->SetAllowGrayed(true);
   Box->SetState(cbUnchecked);
   Box->Toggle();
   EXPECT_EQ(Box->GetState(), cbGrayed);
+  EXPECT_EQ(WindowCheck(), BST_INDETERMINATE);
+  Box->SetAllowGrayed(false);
+  Box->SetChecked(true);
+  Box->SetState(cbGrayed);  // set in code, grayed is shown all the same
   EXPECT_EQ(WindowCheck(), BST_INDETERMINATE);
   // A state set before the window exists survives its making.
   auto* late = new TsCheckBox(Form);

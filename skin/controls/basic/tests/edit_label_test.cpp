@@ -68,28 +68,32 @@ TEST_F(EditTest, TypingRebuildsNoPicture) {
   EXPECT_FALSE(edit->SkinData.CacheIsStale());
 }
 
-TEST_F(EditTest, TheSkinsOneStateLookKeepsTheColoursUnlessCustom) {
-  // The internal skin's "EDIT" has one state: focus changes nothing, leaving
-  // gives the section's colour again, unless the control keeps its own.
-  const TColor field = 16774637;
-  const TColor section = Manager->Model.gd[static_cast<size_t>(Manager->Model.GetSkinIndex("EDIT"))].Props[0].Color;
-  ASSERT_NE(field, section);
+TEST_F(EditTest, FocusGivesTheHotColourOfAManyStateSectionAndLeavingTheNormalOne) {
+  // A one-state section changes nothing on focus; leaving gives the normal
+  // colour again; a control that keeps its own colour keeps it throughout.
+  const TColor field = 16774637, normal = 0xFFFFFF, hot = 0x00FF00;
+  TsGeneralData& section = Manager->Model.gd[static_cast<size_t>(Manager->Model.GetSkinIndex("EDIT"))];
+  section.Props[0].Color = normal;
+  section.Props[1].Color = hot;
   struct TRow {
+    int States;
     bool CustomColor;
-    TColor AfterLeaving;
+    TColor Focused;
+    TColor Left;
   };
-  for (const TRow row : {TRow{false, section}, TRow{true, field}}) {
-    SCOPED_TRACE(row.CustomColor);
+  for (const TRow row : {TRow{1, false, field, normal}, TRow{3, false, hot, normal}, TRow{3, true, field, field}}) {
+    SCOPED_TRACE(testing::Message() << row.States << " states, custom " << row.CustomColor);
+    section.States = row.States;
     TsEdit* edit = Field(112, L"");
     edit->SkinData.CustomColor = row.CustomColor;
-    edit->SetColor(field);
     Pump();
+    edit->SetColor(field);
     edit->SetFocus();
     Pump();
-    EXPECT_EQ(edit->GetColor(), field);
+    EXPECT_EQ(edit->GetColor(), row.Focused);
     Form->SetFocus();
     Pump();
-    EXPECT_EQ(edit->GetColor(), row.AfterLeaving);
+    EXPECT_EQ(edit->GetColor(), row.Left);
     delete edit;
   }
 }
@@ -133,20 +137,23 @@ TEST_F(LabelTest, TheTextColourFollowsTheSkinUnlessToldOtherwise) {
 
 TEST_F(LabelTest, TheFirstSectionOfTheSkinPaintsLikeAnyOther) {
   // Section index 0 is a section too: its background goes under the text.
-  const TsSkinModel& model = Manager->Model;
+  TsSkinModel& model = Manager->Model;
   ASSERT_FALSE(model.gd.empty());
-  const TsGeneralData& first = model.gd[0];
+  TsGeneralData& first = model.gd[0];
   ASSERT_EQ(model.GetSkinIndex(first.SectionName), 0);
+  const TColor colour = 0x2040C0;
+  first.States = 1;
+  first.Props[0] = TsGenState{};
+  first.Props[0].Color = colour;
+  first.Props[0].Transparency = 0;
+  first.BorderMaskIndex = -1;
+  first.CornerImageIndex = {-1, -1, -1, -1};
   auto* label = Place<TsLabel>(16, 200, 193, 13);
-  Pump();
-  const TBitmap32 without = PrintClient(Form->GetHandle());
   label->SetSkinSection(first.SectionName);
   Pump();
-  const TBitmap32 with = PrintClient(Form->GetHandle());
-  TBitmap32 expected(193, 13);
-  PaintItem(&model, 0, {}, 0, {0, 0, 193, 13}, {0, 0}, expected);
-  ASSERT_TRUE(Differ(without, with, {16, 200, 16 + 193, 213}));
-  EXPECT_EQ(GetAPixel(with, 16 + 190, 200 + 1) & 0xFFFFFF, GetAPixel(expected, 190, 1) & 0xFFFFFF);
+  const TBitmap32 shown = PrintClient(Form->GetHandle());
+  EXPECT_EQ(GetAPixel(shown, 16 + 190, 200 + 1) & 0xFFFFFF, 0xC04020u);  // red 0xC0, green 0x40, blue 0x20
+  EXPECT_EQ(GetAPixel(shown, 16 + 2, 200 + 11) & 0xFFFFFF, 0xC04020u);
 }
 
 TEST_F(LabelTest, AnEmptyCaptionMeasuresAsOneBlank) {
