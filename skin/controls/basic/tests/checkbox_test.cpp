@@ -2,6 +2,7 @@
 // click reaches the form's handler, a press that left the box does not,
 // ReadOnly blocks the user but not the code, and the picture follows the state.
 #include "skin/controls/basic/checkbox.h"
+#include "skin/controls/basic/edit.h"
 
 #include "skin/controls/basic/tests/skinned_form.h"
 
@@ -183,6 +184,49 @@ TEST_F(CheckBoxTest, AutoSizeFitsTheCaptionAndWordWrapEndsIt) {
   EXPECT_FALSE(Box->GetAutoSize());
   Box->SetCaption(L"保存号码保存号码保存号码");
   EXPECT_EQ(Box->GetWidth(), wide);
+}
+
+}  // namespace
+
+namespace {
+
+// Tab and Shift+Tab move through the sign-in window's fields in tab order,
+// through the application's dialog-key handling, as in a plain dialog.
+TEST_F(SkinnedFormTest, TabVisitsTheSkinnedControlsInTabOrder) {
+  auto* user = Place<TsEdit>(112, 112, 121, 21);
+  auto* password = Place<TsEdit>(112, 136, 121, 21);
+  auto* remember = Place<TsCheckBox>(48, 168, 73, 19);
+  auto* automatic = Place<TsCheckBox>(160, 168, 73, 19);
+  auto* button = Place<TButton>(224, 192, 75, 25);
+  // Made in another order than they are visited.
+  automatic->SetTabOrder(5);
+  remember->SetTabOrder(4);
+  password->SetTabOrder(3);
+  user->SetTabOrder(2);
+  button->SetTabOrder(1);
+  Pump();
+  user->SetFocus();
+  auto press = [&](bool shift) {
+    HWND focus = GetFocus();
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    PostMessageW(focus, WM_KEYDOWN, VK_TAB, 0x000F0001);
+    Pump();
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    return GetFocus();
+  };
+  EXPECT_EQ(press(false), password->GetHandle());
+  EXPECT_EQ(press(false), remember->GetHandle());
+  EXPECT_EQ(press(false), automatic->GetHandle());
+  EXPECT_EQ(press(true), remember->GetHandle());
+  // Space on the focused box toggles it, as a click does.
+  PostMessageW(remember->GetHandle(), WM_KEYDOWN, VK_SPACE, 0x00390001);
+  PostMessageW(remember->GetHandle(), WM_KEYUP, VK_SPACE, 0xC0390001);
+  Pump();
+  EXPECT_TRUE(remember->GetChecked());
 }
 
 }  // namespace
