@@ -5,7 +5,6 @@
 // "BOXGRAYED" images, and takes mouse and keyboard input itself while skinned.
 // BM_GETCHECK always tells the state shown; a toggle by the user notifies the
 // parent with BN_CLICKED, which reaches OnClick.
-#include <memory>
 
 #include "base/form_kinds.h"
 #include "framework/button.h"
