@@ -85,7 +85,7 @@ TsButtonFaceResult PaintButtonFace(TBitmap32& bmp, const TsButtonFace& face, con
   if (!face.DrawOverBorder) PaintBorder(bmp, face, frame, result);
   if (focus.Show) FocusRect(bmp, focus.Rect, focus.Color);
   if (!face.Enabled)
-    BmpDisabledKind(bmp, face.DisabledKind, face.ControlColor, {face.Parent.X, face.Parent.Y}, face.Parent);
+    BmpDisabledKind(bmp, face.DisabledKind, face.ControlColor, {0, 0}, face.Parent);  // Parent is at the button already
   result.Painted = true;
   return result;
 }
