@@ -1,7 +1,25 @@
 #include "framework/form.h"
 
 #include "framework/application.h"
+#include "framework/button.h"
 #include "framework/screen.h"
+
+namespace {
+
+// The first enabled, visible default button with a window among the children, at any depth.
+TButton* FindDefaultButton(TWinControl* Parent) {
+  for (int i = 0; i < Parent->GetControlCount(); ++i) {
+    TControl* control = Parent->GetControl(i);
+    if (control->IsDestroying() || !control->GetVisible() || !control->GetEnabled()) continue;
+    auto* button = dynamic_cast<TButton*>(control);
+    if (button && button->GetDefault() && button->HandleAllocated()) return button;
+    if (auto* windowed = dynamic_cast<TWinControl*>(control))
+      if (TButton* inner = FindDefaultButton(windowed)) return inner;
+  }
+  return nullptr;
+}
+
+}  // namespace
 
 TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) {
   SetVisible(false);  // forms are shown by the application or by Show
@@ -132,6 +150,7 @@ void TForm::Dispatch(TMessage& Message) {
     case WM_CLOSE: WMClose(Message); break;
     case WM_SYSCOMMAND: WMSysCommand(Message); break;
     case WM_ACTIVATE: WMActivate(Message); break;
+    case DM_GETDEFID: Message.Result = DefaultButtonId(); break;
     case WM_SIZE:
       // Minimised from outside (the taskbar, the shell): the application follows.
       if (Message.WParam == SIZE_MINIMIZED && Application && Application->GetMainForm() == this)
@@ -140,6 +159,11 @@ void TForm::Dispatch(TMessage& Message) {
       break;
     default: TWinControl::Dispatch(Message);
   }
+}
+
+LRESULT TForm::DefaultButtonId() {
+  TButton* button = FindDefaultButton(this);
+  return button ? MAKELRESULT(button->GetControlId(), DC_HASDEFID) : 0;
 }
 
 void TForm::WMClose(TMessage& Message) {

@@ -48,6 +48,9 @@ class TForm : public TWinControl {
   virtual void WMClose(TMessage& Message);
   virtual void WMSysCommand(TMessage& Message);
   virtual void WMActivate(TMessage& Message);
+  // DM_GETDEFID, asked by the dialog keys on Enter: the enabled, visible
+  // default button, as a dialog answers it.
+  LRESULT DefaultButtonId();
 
  private:
   void ApplyFrameStyle();

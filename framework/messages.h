@@ -13,12 +13,14 @@ struct TMessage {
   LRESULT Result;
 };
 
-// Notifications a parent window receives for a child (WM_COMMAND, WM_CTLCOLOR*)
+// Notifications a parent window receives for a child (WM_COMMAND, WM_CTLCOLOR*,
+// a button's WM_DRAWITEM)
 // are reflected to the child control as CN_BASE + the original number.
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
 constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
 constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
+constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
 
 // Typed readings of a message's parameters, decoded once where it arrives.
 struct TWMPaint {  // WM_PAINT, WM_PRINTCLIENT: a DC to paint into, or none (then BeginPaint)

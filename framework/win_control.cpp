@@ -90,7 +90,8 @@ void TWinControl::CreateWnd() {
   {
     const TWindowSubclass::TOnCreate attach(FSubclass, [this](HWND Window) { WindowCreated(Window); });
     CreateWindowExW(params.ExStyle, FOwnClass ? kWindowClass : params.ClassName, FText.c_str(), params.Style,
-                    GetLeft(), GetTop(), GetWidth(), GetHeight(), params.WndParent, nullptr, ModuleInstance(),
+                    GetLeft(), GetTop(), GetWidth(), GetHeight(), params.WndParent,
+                    (params.Style & WS_CHILD) ? reinterpret_cast<HMENU>(params.ControlId) : nullptr, ModuleInstance(),
                     nullptr);
   }
   if (!FHandle) return;  // refused; a window made and then failed has gone through WM_NCDESTROY
@@ -137,6 +138,7 @@ void TWinControl::Dispatch(TMessage& Message) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: WMCtlColor(Message); break;
+    case WM_DRAWITEM: WMDrawItem(Message); break;
     case WM_NCDESTROY: WMNCDestroy(Message); break;
     case WM_MOUSEMOVE:
     case WM_MOUSELEAVE: TrackMouse(Message); break;
@@ -231,6 +233,16 @@ void TWinControl::WMCtlColor(TMessage& Message) {
   if (TWinControl* control = FromHandle(child)) {
     Message.Result = control->Perform(CN_BASE + Message.Msg, Message.WParam, Message.LParam);
     if (Message.Result) return;
+  }
+  DefaultHandler(Message);
+}
+
+void TWinControl::WMDrawItem(TMessage& Message) {
+  const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam);
+  TWinControl* control = item && item->CtlType == ODT_BUTTON ? FromHandle(item->hwndItem) : nullptr;
+  if (control && control != this) {
+    Message.Result = control->Perform(CN_DRAWITEM, Message.WParam, Message.LParam);
+    return;
   }
   DefaultHandler(Message);
 }

@@ -17,6 +17,7 @@ struct TCreateParams {
   DWORD Style = 0;
   DWORD ExStyle = 0;
   HWND WndParent = nullptr;
+  UINT_PTR ControlId = 0;  // a child window's identifier (GetDlgCtrlID); 0: none
 };
 
 class TWinControl : public TControl {
@@ -86,6 +87,8 @@ class TWinControl : public TControl {
   virtual void WMSize(TMessage& Message);
   virtual void WMCommand(TMessage& Message);
   virtual void WMCtlColor(TMessage& Message);
+  // An owner-drawn button's WM_DRAWITEM goes to the button as CN_DRAWITEM.
+  void WMDrawItem(TMessage& Message);
   virtual void WMNCDestroy(TMessage& Message);
   // Turns the window's mouse moves and leaves into CM_MOUSEENTER / CM_MOUSELEAVE.
   void TrackMouse(TMessage& Message);

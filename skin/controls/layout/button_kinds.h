@@ -3,8 +3,6 @@
 // button style, the image margins, and the size of a glyph or a text.
 #include "base/form_kinds.h"
 
-enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
-
 enum TImageAlignment { iaLeft, iaRight, iaTop, iaBottom, iaCenter };
 
 enum TButtonStyle { bsPushButton, bsCommandLink, bsSplitButton };

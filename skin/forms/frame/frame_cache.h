@@ -26,6 +26,8 @@ class TacFrameCache {
   void FreeGlows() { glows_ = {}; }
 
   const TBitmap32& Bitmap() const { return bitmap_; }
+  // How often the picture has been rebuilt.
+  int Rebuilds() const { return rebuilds_; }
   const TacCaptionLayout& Layout() const { return layout_; }
   const TacFrameSections& Sections() const { return sections_; }
   // The client area's rectangle in the picture.
@@ -41,6 +43,7 @@ class TacFrameCache {
   TacCaptionLayout layout_;
   TacFrameSections sections_;
   std::array<TacGlowMask, 2> glows_;  // inactive, active
+  int rebuilds_ = 0;
 };
 
 // A picture with straight alpha scaled (nearest pixel) into rect and laid
