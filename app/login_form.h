@@ -9,14 +9,15 @@
 #include "app/logic/login_controller.h"
 #include "app/settings/account_stores.h"
 #include "framework/app_events.h"
-#include "framework/button.h"
-#include "framework/edit.h"
 #include "framework/form.h"
 #include "framework/image.h"
 #include "framework/image_list.h"
-#include "framework/label.h"
 #include "framework/menus.h"
 #include "framework/timer.h"
+#include "skin/controls/basic/checkbox.h"
+#include "skin/controls/basic/edit.h"
+#include "skin/controls/basic/label.h"
+#include "skin/controls/buttons/skinned_bit_btn.h"
 #include "skin/forms/skin_provider.h"
 #include "skin/win/skin_manager.h"
 #include "tray/tray_icon.h"
@@ -31,15 +32,15 @@ class TForm1 : public TForm, private lanque::LoginView {
 
   TImage* Image1 = nullptr;
   TCppWebBrowser* CppWebBrowser2 = nullptr;
-  TLabel* sLabel1 = nullptr;
-  TLabel* sLabel2 = nullptr;
+  TsLabel* sLabel1 = nullptr;
+  TsLabel* sLabel2 = nullptr;
   TCppWebBrowser* CppWebBrowser1 = nullptr;
-  TEdit* sEdit1 = nullptr;
-  TEdit* sEdit2 = nullptr;
-  TCheckBox* sCheckBox1 = nullptr;
-  TCheckBox* sCheckBox2 = nullptr;
-  TButton* sBitBtn1 = nullptr;
-  TLabel* sLabel3 = nullptr;
+  TsEdit* sEdit1 = nullptr;
+  TsEdit* sEdit2 = nullptr;
+  TsCheckBox* sCheckBox1 = nullptr;
+  TsCheckBox* sCheckBox2 = nullptr;
+  TsBitBtn* sBitBtn1 = nullptr;
+  TsLabel* sLabel3 = nullptr;
   TTimer* Timer1 = nullptr;
   TTimer* Timer2 = nullptr;
   TTrayIcon* TrayIcon1 = nullptr;

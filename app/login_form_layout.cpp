@@ -31,11 +31,20 @@ TControlClass* Place(TForm1* Form, const wchar_t* Name, int Left, int Top, int W
   return control;
 }
 
-void StyleField(TEdit* Edit, int TabOrder) {
+void StyleField(TsEdit* Edit, int TabOrder) {
   Edit->SetColor(kFieldColor);
   Edit->GetFont().SetStyle(fsBold);
   Edit->GetFont().SetColor(clBlack);
   Edit->SetTabOrder(TabOrder);
+}
+
+// The boxes keep their stored size: no automatic sizing to the caption.
+void StyleBox(TsCheckBox* Box, const wchar_t* Caption, int TabOrder) {
+  const RECT bounds = Box->GetBoundsRect();
+  Box->SetAutoSize(false);
+  Box->SetCaption(Caption);
+  Box->SetBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+  Box->SetTabOrder(TabOrder);
 }
 
 TMenuItem* AddMenuItem(TForm1* Form, TPopupMenu* Menu, const wchar_t* Name, const wchar_t* Caption) {
@@ -88,9 +97,9 @@ void TForm1::BuildLayout() {
     CppWebBrowser2DocumentComplete(Sender, Browser, Address);
   };
 
-  sLabel1 = Place<TLabel>(this, L"sLabel1", 48, 117, 57, 13);
+  sLabel1 = Place<TsLabel>(this, L"sLabel1", 48, 117, 57, 13);
   sLabel1->SetCaption(L"用户号码");
-  sLabel2 = Place<TLabel>(this, L"sLabel2", 48, 141, 57, 13);
+  sLabel2 = Place<TsLabel>(this, L"sLabel2", 48, 141, 57, 13);
   sLabel2->SetCaption(L"用户密码");
 
   CppWebBrowser1 = Place<TCppWebBrowser>(this, L"CppWebBrowser1", 8, 112, 0, 25);
@@ -100,25 +109,28 @@ void TForm1::BuildLayout() {
     CppWebBrowser1DocumentComplete(Sender, Browser, Address);
   };
 
-  sEdit1 = Place<TEdit>(this, L"sEdit1", 112, 112, 121, 21);
+  sEdit1 = Place<TsEdit>(this, L"sEdit1", 112, 112, 121, 21);
   StyleField(sEdit1, 2);
-  sEdit2 = Place<TEdit>(this, L"sEdit2", 112, 136, 121, 21);
+  sEdit2 = Place<TsEdit>(this, L"sEdit2", 112, 136, 121, 21);
   StyleField(sEdit2, 3);
   sEdit2->SetPasswordChar(L'*');
+  // Screen readers name each field by the label in front of it.
+  sLabel1->SetFocusControl(sEdit1);
+  sLabel2->SetFocusControl(sEdit2);
 
-  sCheckBox1 = Place<TCheckBox>(this, L"sCheckBox1", 48, 168, 73, 19);
-  sCheckBox1->SetCaption(L"保存号码");
-  sCheckBox1->SetTabOrder(4);
-  sCheckBox2 = Place<TCheckBox>(this, L"sCheckBox2", 160, 168, 73, 19);
-  sCheckBox2->SetCaption(L"自动登陆");
-  sCheckBox2->SetTabOrder(5);
+  sCheckBox1 = Place<TsCheckBox>(this, L"sCheckBox1", 48, 168, 73, 19);
+  StyleBox(sCheckBox1, L"保存号码", 4);
+  sCheckBox2 = Place<TsCheckBox>(this, L"sCheckBox2", 160, 168, 73, 19);
+  StyleBox(sCheckBox2, L"自动登陆", 5);
 
-  sBitBtn1 = Place<TButton>(this, L"sBitBtn1", 224, 192, 75, 25);
+  sBitBtn1 = Place<TsBitBtn>(this, L"sBitBtn1", 224, 192, 75, 25);
+  sBitBtn1->SetSkinSection("BUTTON");
   sBitBtn1->SetCaption(L"登陆");
+  sBitBtn1->SetDefault(true);  // Enter in either field signs in
   sBitBtn1->SetTabOrder(1);
   sBitBtn1->OnClick = [this](TComponent* Sender) { sBitBtn1Click(Sender); };
 
-  sLabel3 = Place<TLabel>(this, L"sLabel3", 16, 200, 193, 13);
+  sLabel3 = Place<TsLabel>(this, L"sLabel3", 16, 200, 193, 13);
   sLabel3->GetFont().SetColor(clRed);  // its own font: the window's, in red
 
   Timer1 = new TTimer(this);
