@@ -360,7 +360,7 @@ bool TsSkinProvider::Message(TWinControl&, TMessage& Message) {
       if (!FDrawNonClientArea) return false;
       return CaptionMouse(Message);
     case WM_SYSCOMMAND:
-    case 0x0313:  // the taskbar asks for the system menu
+    case kTaskbarSysMenu:
       if (!FDrawNonClientArea) return false;
       return SysCommand(Message);
     case WM_SETTINGCHANGE:

@@ -122,6 +122,9 @@ class TsSkinProvider : public TComponent, private TSkinHooks {
   TacFrameForm Describe() const;
   TPoint WindowPoint(LPARAM ScreenPoint) const;
 
+  // The taskbar asks for a window's system menu (a right click on its button).
+  static constexpr UINT kTaskbarSysMenu = 0x0313;
+
   TForm* FForm = nullptr;
   bool FHooked = false;  // the form's hooks are this provider's
   bool FDrawNonClientArea = true;

@@ -13,8 +13,6 @@ bool TsSkinProvider::ButtonPressed = false;
 namespace {
 
 constexpr int kHoverSteps = 10;
-// The taskbar asks for a window's system menu (right click on its button).
-constexpr UINT kTaskbarSysMenu = 0x0313;
 
 int AnimationSlot(int code) {
   switch (code) {
@@ -139,7 +137,7 @@ void TsSkinProvider::StartSBAnimation(int Code, int State, int Steps, bool Show)
 }
 
 void TsSkinProvider::DrawButtonNow(int Code, int State) {
-  if (FCache.BackgroundChanged) return PaintFrame();  // the whole frame is redrawn anyway
+  if (FCache.BackgroundChanged) PaintFrame();  // a stale picture is rebuilt and shown whole first
   if (!PrepareCache()) return;
   const TRect r = FCache.RepaintButton(SkinData.GetSkinManager()->Model, Describe(), Code, State);
   if (r.IsEmpty()) return;

@@ -52,7 +52,7 @@ TMenuItem* TsSystemMenu::AddItem(const wchar_t* Name, std::wstring Caption, std:
 void TsSystemMenu::Generate() {
   Clear();
   TForm* form = FProvider.GetForm();
-  if (!(form->GetBorderIcons() & biSystemMenu) || !form->HandleAllocated()) return UpdateItems();
+  if (!(form->GetBorderIcons() & biSystemMenu) || !form->HandleAllocated()) return ApplyState();
   HMENU system = ::GetSystemMenu(form->GetHandle(), FALSE);
   // The window's own caption of a command (shortcut after the tab), else ours.
   const auto caption = [system](UINT command, const wchar_t* fallback) {
@@ -83,11 +83,15 @@ void TsSystemMenu::Generate() {
   }
   if (ExtraCount > 0) AddItem(nullptr, L"-", nullptr);
   ItemClose = AddItem(L"acIC", caption(SC_CLOSE, L"Close"), [this] { CloseClick(); });
-  UpdateItems();
+  ApplyState();
 }
 
 void TsSystemMenu::UpdateItems(bool Regenerate) {
   if (Regenerate || (!ItemClose && (FProvider.GetForm()->GetBorderIcons() & biSystemMenu))) return Generate();
+  ApplyState();
+}
+
+void TsSystemMenu::ApplyState() {
   const TacSysMenuState s = FProvider.MenuState();
   const struct {
     TMenuItem* Item;

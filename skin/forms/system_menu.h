@@ -3,6 +3,8 @@
 // menu style, so the provider opens this popup menu instead: built from the
 // window's real system menu (its captions and extra commands), its standard
 // items shown and enabled as the form's border style, icons and state allow.
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "framework/menus.h"
@@ -68,6 +70,8 @@ class TsSystemMenu : public TsCustomSysMenu {
  private:
   TMenuItem* AddItem(const wchar_t* Name, std::wstring Caption, std::function<void()> Click);
   void Clear();
+  // Shows and enables the items as the form allows now.
+  void ApplyState();
   void SendCommand(WPARAM Command);
   // The items in order, each with whether it shows now.
   struct TEntry {
