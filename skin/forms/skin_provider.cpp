@@ -12,10 +12,6 @@ namespace {
 
 constexpr int kProviderKind = 224;
 
-bool IsCaptionButton(int code) {
-  return code == HTCLOSE || code == HTMAXBUTTON || code == HTMINBUTTON || code == HTHELP;
-}
-
 // The size of the caption icon for a caption height: 1, 8 or 16 pixels.
 int IconSizeFor(int captionHeight) { return captionHeight <= 8 ? 1 : captionHeight <= 16 ? 8 : 16; }
 
@@ -37,15 +33,17 @@ TsSkinProvider::TsSkinProvider(TComponent* AOwner)
 }
 
 TsSkinProvider::~TsSkinProvider() {
+  KillAnimations();
   HookedForms().Remove(FForm);
   // Freed before its form: the form is whole and gets its own look back. Freed
   // with it, the form has already let go of the hooks (Released).
-  if (!FHooked) return;
+  if (!FHooked || FForm->IsDestroying()) return;
   RestoreForm();
   FForm->SetSkinHooks(nullptr);
 }
 
 void TsSkinProvider::Released(TWinControl&) {
+  KillAnimations();
   FHooked = false;
   HookedForms().Remove(FForm);
 }
@@ -69,7 +67,15 @@ TacFrameForm TsSkinProvider::Describe() const {
   form.MenuLineSkin = MenuLineSkin;
   form.CaptionAlignment = CaptionAlignment;
   form.ShowAppIcon = ShowAppIcon;
+  // A button whose look fades in above it keeps its normal look in the picture.
   form.ButtonStates = FButtonStates;
+  const auto drawn = [this](int& state, int code) {
+    if (GetButtonAnimation(code)) state = 0;
+  };
+  drawn(form.ButtonStates.Close, HTCLOSE);
+  drawn(form.ButtonStates.Max, HTMAXBUTTON);
+  drawn(form.ButtonStates.Min, HTMINBUTTON);
+  drawn(form.ButtonStates.Help, HTHELP);
   form.Icon = FIcon.Empty() ? nullptr : &FIcon;
   form.CaptionTextHeight = FCaptionTextHeight;
   return form;
@@ -95,13 +101,18 @@ void TsSkinProvider::PrepareForm() {
   if (UseGlobalColor && !SkinData.CustomColor)
     FForm->SetColor(SkinData.GetSkinManager()->Model.GetGlobalColor());
   // While skinned the system neither draws caption buttons nor opens its own
-  // system menu: the provider does both.
+  // system menu: the provider does both. The window's system menu is made
+  // before the style goes, so that its commands stay readable.
+  ::GetSystemMenu(window, FALSE);
+  if (!FSysMenu) FSysMenu = new TsSystemMenu(*this);
   if (FDrawNonClientArea) {
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     if (style & WS_SYSMENU) SetWindowLongPtrW(window, GWL_STYLE, style & ~WS_SYSMENU);
   }
   SetCompositorFrame(window, !FDrawNonClientArea);
   FPrepared = true;
+  FSysMenu->UpdateItems(true);
+  KillAnimations();
   FCache.FreeGlows();
   MarkChanged();
   FCache.RegionStale = true;
@@ -116,6 +127,7 @@ void TsSkinProvider::RestoreForm() {
     return;
   }
   FPrepared = false;
+  KillAnimations();
   HWND window = FForm->GetHandle();
   if (FForm->GetBorderIcons() & biSystemMenu) {
     SetWindowLongPtrW(window, GWL_STYLE, GetWindowLongPtrW(window, GWL_STYLE) | WS_SYSMENU);
@@ -127,7 +139,7 @@ void TsSkinProvider::RestoreForm() {
   SetCompositorFrame(window, true);
   if (UseGlobalColor && !SkinData.CustomColor) FForm->SetColor(clBtnFace);
   FCache = TacFrameCache();
-  FPressed = FHot = 0;
+  FHotCode = FPressedCode = 0;
   FButtonStates = {};
   SetWindowPos(window, nullptr, 0, 0, 0, 0,
                SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -208,13 +220,6 @@ bool TsSkinProvider::PaintBackground(TWinControl&, HDC DC, const RECT& Client) {
   return true;
 }
 
-TPoint TsSkinProvider::CapturedPoint(LPARAM ClientPoint) const {
-  // A captured mouse message: client coordinates, made relative to the window.
-  POINT at{static_cast<short>(LOWORD(ClientPoint)), static_cast<short>(HIWORD(ClientPoint))};
-  ClientToScreen(FForm->GetHandle(), &at);
-  return WindowPoint(MAKELPARAM(at.x, at.y));
-}
-
 TPoint TsSkinProvider::WindowPoint(LPARAM ScreenPoint) const {
   RECT bounds{};
   GetWindowRect(FForm->GetHandle(), &bounds);
@@ -222,6 +227,8 @@ TPoint TsSkinProvider::WindowPoint(LPARAM ScreenPoint) const {
 }
 
 bool TsSkinProvider::NonClient(TWinControl&, TMessage& Message) {
+  // Freeing the provider from a handler of the message waits for its return.
+  const TDispatchScope scope(this);
   if (!FDrawNonClientArea || !Skinned()) return false;
   switch (Message.Msg) {
     case WM_NCPAINT:
@@ -234,7 +241,9 @@ bool TsSkinProvider::NonClient(TWinControl&, TMessage& Message) {
     case WM_NCMOUSELEAVE:
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK:
-    case WM_NCLBUTTONUP: return CaptionMouse(Message);
+    case WM_NCLBUTTONUP:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONUP: return CaptionMouse(Message);
     default: return false;
   }
 }
@@ -264,91 +273,6 @@ bool TsSkinProvider::NCHitTest(TMessage& Message) {
   return true;
 }
 
-int* TsSkinProvider::ButtonState(int HitCode) {
-  switch (HitCode) {
-    case HTCLOSE: return &FButtonStates.Close;
-    case HTMAXBUTTON: return &FButtonStates.Max;
-    case HTMINBUTTON: return &FButtonStates.Min;
-    case HTHELP: return &FButtonStates.Help;
-    default: return nullptr;
-  }
-}
-
-void TsSkinProvider::SetButtonState(int HitCode, int State) {
-  int* state = ButtonState(HitCode);
-  if (!state || *state == State) return;
-  *state = State;
-  MarkChanged();
-  PaintFrame();
-}
-
-bool TsSkinProvider::CaptionMouse(TMessage& Message) {
-  HWND window = FForm->GetHandle();
-  switch (Message.Msg) {
-    case WM_NCMOUSEMOVE: {
-      const int code = IsCaptionButton(static_cast<int>(Message.WParam)) ? static_cast<int>(Message.WParam) : 0;
-      if (!FPressed && code != FHot) {
-        SetButtonState(FHot, 0);
-        SetButtonState(code, 1);
-        FHot = code;
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | TME_NONCLIENT, window, 0};
-        TrackMouseEvent(&track);
-      }
-      return false;
-    }
-    case WM_NCMOUSELEAVE:
-      if (!FPressed) {
-        SetButtonState(FHot, 0);
-        FHot = 0;
-      }
-      return false;
-    case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONDBLCLK: {
-      const int code = static_cast<int>(Message.WParam);
-      if (!IsCaptionButton(code)) return false;
-      // Only the button pressed acts, and only when released over it.
-      FPressed = code;
-      SetButtonState(code, 2);
-      SetCapture(window);
-      Message.Result = 0;
-      return true;
-    }
-    case WM_MOUSEMOVE: {
-      if (!FPressed) return false;
-      const int over = HTProcess(FCache.Layout(), Describe(), CapturedPoint(Message.LParam));
-      SetButtonState(FPressed, over == FPressed ? 2 : 0);
-      return true;
-    }
-    case WM_LBUTTONUP: {
-      if (!FPressed) return false;
-      const int pressed = std::exchange(FPressed, 0);
-      const TPoint at = CapturedPoint(Message.LParam);
-      POINT cursor{static_cast<short>(LOWORD(Message.LParam)), static_cast<short>(HIWORD(Message.LParam))};
-      const bool over = HTProcess(FCache.Layout(), Describe(), at) == pressed;
-      ReleaseCapture();
-      SetButtonState(pressed, over ? 1 : 0);
-      FHot = over ? pressed : 0;
-      Message.Result = 0;
-      if (!over) return true;
-      WPARAM command = SC_CLOSE;
-      if (pressed == HTMINBUTTON) command = SC_MINIMIZE;
-      if (pressed == HTMAXBUTTON) command = IsZoomed(window) ? SC_RESTORE : SC_MAXIMIZE;
-      if (pressed == HTHELP) command = SC_CONTEXTHELP;
-      // The command may close the form and free this provider: it comes last.
-      ClientToScreen(window, &cursor);
-      PostMessageW(window, WM_SYSCOMMAND, command, MAKELPARAM(cursor.x, cursor.y));
-      return true;
-    }
-    case WM_CAPTURECHANGED:
-      if (FPressed && reinterpret_cast<HWND>(Message.LParam) != window) {
-        SetButtonState(std::exchange(FPressed, 0), 0);
-        FHot = 0;
-      }
-      return false;
-    default: return false;
-  }
-}
-
 void TsSkinProvider::SetText(TMessage& Message) {
   // The system paints its caption while it takes the text: not while the
   // window is marked invisible for that moment.
@@ -363,6 +287,7 @@ void TsSkinProvider::SetText(TMessage& Message) {
 }
 
 void TsSkinProvider::Sized(TMessage& Message) {
+  KillAnimations();
   Pass(Message);
   MarkChanged();
   FCache.FreeGlows();
@@ -409,6 +334,8 @@ void TsSkinProvider::Print(TMessage& Message) {
 }
 
 bool TsSkinProvider::Message(TWinControl&, TMessage& Message) {
+  // Freeing the provider from a handler of the message waits for its return.
+  const TDispatchScope scope(this);
   if (Message.Msg == SM_ALPHACMD) return SkinCommand(Message);
   if (!Skinned()) return false;
   switch (Message.Msg) {
@@ -423,11 +350,19 @@ bool TsSkinProvider::Message(TWinControl&, TMessage& Message) {
       PaintFrame();
       return true;
     case WM_SIZE: Sized(Message); return true;
+    case WM_MOVE: KillAnimations(); return false;
+    case WM_STYLECHANGED: StyleChanged(Message); return true;
     case WM_WINDOWPOSCHANGING: PositionChanging(Message); return false;
     case WM_PRINT: Print(Message); return true;
     case WM_MOUSEMOVE:
+    case WM_MOUSELEAVE:
     case WM_LBUTTONUP:
-    case WM_CAPTURECHANGED: return CaptionMouse(Message);
+      if (!FDrawNonClientArea) return false;
+      return CaptionMouse(Message);
+    case WM_SYSCOMMAND:
+    case kTaskbarSysMenu:
+      if (!FDrawNonClientArea) return false;
+      return SysCommand(Message);
     case WM_SETTINGCHANGE:
     case WM_SYSCOLORCHANGE: MarkChanged(); return false;
     default: return false;
@@ -447,6 +382,7 @@ bool TsSkinProvider::SkinCommand(TMessage& Message) {
       if (!ours) return true;
       SkinData.UpdateIndexes();
       FPrepared = false;
+      KillAnimations();
       PrepareForm();
       return true;
     case acmRemoveSkin:
@@ -455,6 +391,7 @@ bool TsSkinProvider::SkinCommand(TMessage& Message) {
       CommonMessage(Message, &SkinData);
       return true;
     case acmBgChanged: MarkChanged(); return true;
+    case acmLeaveHot: SetHotHT(0); return true;
     case acmPrepareCache: PrepareCache(); return true;
     case acmGetOffsets: {
       const TacFrameGeometry& g = FCache.Layout().Geometry;

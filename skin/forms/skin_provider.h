@@ -6,10 +6,13 @@
 // skin command message for the form. It plugs into the form through the
 // framework's skin hooks; removing the skin hands everything back to the
 // form's own handling.
+#include <array>
 #include <memory>
 
 #include "framework/form.h"
+#include "skin/forms/caption_anim.h"
 #include "skin/forms/frame/frame_cache.h"
+#include "skin/forms/system_menu.h"
 #include "skin/paint/items/text_gdi_win.h"
 #include "skin/win/common_data.h"
 
@@ -57,6 +60,34 @@ class TsSkinProvider : public TComponent, private TSkinHooks {
   // The provider of a component's form, or nullptr.
   static TsSkinProvider* GetSkinProvider(TComponent* Component);
 
+  // Caption buttons. Set from a press on a caption button of any skinned
+  // form until the following release: one button can be held at a time.
+  static bool ButtonPressed;
+  // The hit code of the button that is hot or pressed: 0 none, -1 after the
+  // mouse has left the window.
+  int GetHotCode() const { return FHotCode; }
+  // A button's state (hit code): 0 normal, 1 hot, 2 pressed; -1 for no button.
+  int GetButtonState(int HitCode) const;
+  void SetHotHT(int Code, bool Repaint = true);
+  void SetPressedHT(int Code);
+  // Shows one button's new state: faded in above it, or drawn into the
+  // picture and copied to the window, the rest of the frame untouched.
+  void RepaintButton(int Code);
+  // The caption buttons and their glyphs follow the form's border icons,
+  // border style and state.
+  void UpdateIconsIndexes();
+  // The running hover fade of a button, or nullptr.
+  TacSBAnimation* GetButtonAnimation(int Code) const;
+  void KillAnimations();
+  // The button's picture in a state for its hover fade (opaque where the
+  // window shows, premultiplied), and where it goes on the screen.
+  TBitmap32 ButtonImage(int Code, int State, TRect& ScreenRect);
+
+  // The system menu: what it shows and allows, and opening it at a screen point.
+  TacSysMenuState MenuState() const;
+  TsSystemMenu* GetSystemMenu() const { return FSysMenu; }
+  void DropSysMenu(int X, int Y);
+
  private:
   // The framework's hooks into the form.
   bool Message(TWinControl& Control, TMessage& Message) override;
@@ -68,6 +99,20 @@ class TsSkinProvider : public TComponent, private TSkinHooks {
   void NCActivate(TMessage& Message);
   bool NCHitTest(TMessage& Message);
   bool CaptionMouse(TMessage& Message);
+  void ButtonDown(TMessage& Message);
+  void ButtonUp(TMessage& Message);
+  bool DoubleClick(TMessage& Message);
+  bool SysCommand(TMessage& Message);
+  void StyleChanged(TMessage& Message);
+  // The form, its window and this provider are still there after a command
+  // sent to the window (its handlers may close or free them).
+  bool StillThere() const;
+  void StartSBAnimation(int Code, int State, int Steps, bool Show);
+  bool AnimatedButtons() const;
+  // Draws a button into the picture and copies its rectangle to the window.
+  void DrawButtonNow(int Code, int State);
+  int* StateOf(int HitCode);
+  TPoint IconMenuPoint(bool FromKeyboard) const;
   void SetText(TMessage& Message);
   void Sized(TMessage& Message);
   void PositionChanging(TMessage& Message);
@@ -75,10 +120,10 @@ class TsSkinProvider : public TComponent, private TSkinHooks {
   // The form's own handling of a message (what the form does without the skin).
   void Pass(TMessage& Message) { FForm->WindowProc(Message); }
   TacFrameForm Describe() const;
-  int* ButtonState(int HitCode);
-  void SetButtonState(int HitCode, int State);
   TPoint WindowPoint(LPARAM ScreenPoint) const;
-  TPoint CapturedPoint(LPARAM ClientPoint) const;
+
+  // The taskbar asks for a window's system menu (a right click on its button).
+  static constexpr UINT kTaskbarSysMenu = 0x0313;
 
   TForm* FForm = nullptr;
   bool FHooked = false;  // the form's hooks are this provider's
@@ -86,9 +131,11 @@ class TsSkinProvider : public TComponent, private TSkinHooks {
   bool FFormActive = true;
   bool FPrepared = false;  // the form wears the skin (system menu style taken off)
   bool FUpdatingRegion = false;
-  int FPressed = 0;        // hit code of the caption button held down, 0 none
-  int FHot = 0;            // hit code of the caption button under the mouse, 0 none
+  int FHotCode = 0;
+  int FPressedCode = 0;  // the button held down by this form's press
   decltype(TacFrameForm::ButtonStates) FButtonStates;
+  std::array<TComponentRef<TacSBAnimation>, 4> FAnimations;  // close, maximise, minimise, help
+  TsSystemMenu* FSysMenu = nullptr;
   TacFrameCache FCache;
   TBitmap32 FIcon;
   TOwnedFont FCaptionFont;

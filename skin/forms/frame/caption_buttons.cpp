@@ -34,6 +34,10 @@ TacSysMenuState SysMenuState(const TacFrameForm& form) {
   s.EnabledMax = form.SingleOrSizeable() && maxIcon;
   s.EnabledMin = minIcon && !(form.Minimized() && !form.MainForm);
   s.EnabledRestore = form.Minimized() || (maxIcon && form.WindowState != wsNormal);
+  s.VisibleRestore = sysMenu && form.SingleOrSizeable();
+  s.VisibleSize = form.BorderStyle != bsDialog && form.BorderStyle != bsNone && form.BorderStyle != bsToolWindow;
+  s.EnabledMove = !form.Maximized();
+  s.EnabledSize = form.BorderStyle != bsSingle && !form.Minimized();
   return s;
 }
 

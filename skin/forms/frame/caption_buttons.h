@@ -22,16 +22,21 @@ struct TsCaptionButton {
   bool Visible() const { return Rect.Right != Rect.Left; }
 };
 
-// What the form's system menu allows.
+// What the form's system menu shows and allows: the caption buttons and the
+// items of the skinned system menu follow it.
 struct TacSysMenuState {
   bool VisibleClose = false;
   bool VisibleMax = false;
   bool VisibleMin = false;
   bool VisibleHelp = false;
+  bool VisibleRestore = false;
+  bool VisibleSize = false;
   bool EnabledClose = false;
   bool EnabledMax = false;
   bool EnabledMin = false;
   bool EnabledRestore = false;
+  bool EnabledMove = false;
+  bool EnabledSize = false;
 };
 TacSysMenuState SysMenuState(const TacFrameForm& form);
 

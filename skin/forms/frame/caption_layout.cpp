@@ -30,6 +30,16 @@ class TButtonPlacer {
 
 }  // namespace
 
+TsCaptionButton* TacCaptionLayout::Button(int code) {
+  switch (code) {
+    case kHtClose: return &ButtonClose;
+    case kHtMaxButton: return &ButtonMax;
+    case kHtMinButton: return &ButtonMin;
+    case kHtHelp: return &ButtonHelp;
+    default: return nullptr;
+  }
+}
+
 TacCaptionLayout CalcItems(const TsSkinModel& skin, const TacFrameForm& form, const TacFrameMetrics& metrics) {
   TacCaptionLayout l;
   const TacFrameGeometry& g = l.Geometry = FrameGeometry(form, metrics);

@@ -24,6 +24,9 @@ struct TacCaptionLayout {
   std::vector<TsCaptionButton> UserButtons;  // one per user button, in the form's order
   TRect GripRect;  // the size grip in the client's bottom-right corner, empty when none shows
 
+  // The system button of a hit code (close, maximise, minimise, help), or nullptr.
+  TsCaptionButton* Button(int code);
+  const TsCaptionButton* Button(int code) const { return const_cast<TacCaptionLayout*>(this)->Button(code); }
   bool AnySystemButton() const {
     return ButtonClose.Visible() || ButtonMax.Visible() || ButtonMin.Visible() || ButtonHelp.Visible();
   }

@@ -92,6 +92,7 @@ bool TacFrameCache::PaintAll(const TsSkinModel& skin, const TacFrameForm& form, 
   }
   PaintBackground(skin, form);
   if (g.CaptionHeight > 0) PaintCaptionBand(skin, form, raster);
+  ++rebuilds_;
   BackgroundChanged = false;
   PaintedOnce = true;
   return true;
@@ -151,22 +152,88 @@ void TacFrameCache::PaintCaptionBand(const TsSkinModel& skin, const TacFrameForm
   }
 
   PaintCaptionText(bitmap_, skin, sections_, form, layout_, raster, glows_[form.Active ? 1 : 0]);
+  SaveBGForBtns();
   PaintButtons(skin, form);
+}
+
+void TacFrameCache::SaveBGForBtns() {
+  const TacFrameGeometry& g = layout_.Geometry;
+  // The caption's top right corner, and whatever the buttons reach beyond it.
+  int left = bitmap_.Width() - (g.SysBorderWidth + layout_.TitleBtnsWidth + 10);
+  int bottom = g.SysBorderHeight + g.CaptionHeight + g.MenuRows * g.MenuHeight;
+  for (const TsCaptionButton* b : {&layout_.ButtonClose, &layout_.ButtonMax, &layout_.ButtonMin, &layout_.ButtonHelp})
+    if (b->Visible()) left = std::min(left, b->Rect.Left), bottom = std::max(bottom, b->Rect.Bottom);
+  const TRect area = CutToPicture({left, 0, bitmap_.Width(), bottom}, bitmap_);
+  buttonsBGAt_ = {area.Left, area.Top};
+  if (area.IsEmpty()) {
+    buttonsBG_ = TBitmap32();
+    return;
+  }
+  if (buttonsBG_.Width() != area.Width() || buttonsBG_.Height() != area.Height())
+    buttonsBG_ = TBitmap32(area.Width(), area.Height());
+  CopyImage(buttonsBG_, {0, 0}, bitmap_, area);
+}
+
+void TacFrameCache::RestoreBtnsBG(TBitmap32& target, TPoint origin, const TRect& rect) const {
+  const TRect saved{buttonsBGAt_.X, buttonsBGAt_.Y, buttonsBGAt_.X + buttonsBG_.Width(),
+                    buttonsBGAt_.Y + buttonsBG_.Height()};
+  const TRect r{std::max(rect.Left, saved.Left), std::max(rect.Top, saved.Top), std::min(rect.Right, saved.Right),
+                std::min(rect.Bottom, saved.Bottom)};
+  if (r.IsEmpty()) return;
+  CopyImage(target, {r.Left - origin.X, r.Top - origin.Y}, buttonsBG_,
+            {r.Left - saved.Left, r.Top - saved.Top, r.Right - saved.Left, r.Bottom - saved.Top});
+}
+
+const TsCaptionButton* TacFrameCache::ShownButton(int code) const {
+  const TsCaptionButton* button = layout_.Button(code);
+  // Only a button right of the icon is drawn on its own.
+  if (!button || bitmap_.Empty() || !button->Visible() || button->Rect.Left <= layout_.IconRect.Right) return nullptr;
+  return button;
+}
+
+TRect TacFrameCache::RepaintButton(const TsSkinModel& skin, const TacFrameForm& form, int code, int state) {
+  if (!form.HasSysMenu() || state < 0 || !ShownButton(code)) return {};
+  TsCaptionButton& button = *layout_.Button(code);
+  button.State = state;
+  RestoreBtnsBG(bitmap_, {0, 0}, button.Rect);
+  DrawButton(skin, form, button, bitmap_, {0, 0});
+  return CutToPicture(button.Rect, bitmap_);
+}
+
+TBitmap32 TacFrameCache::ButtonPicture(const TsSkinModel& skin, const TacFrameForm& form, int code, int state,
+                                       TRect& rect) const {
+  const TsCaptionButton* shown = form.HasSysMenu() && state >= 0 ? ShownButton(code) : nullptr;
+  rect = shown ? CutToPicture(shown->Rect, bitmap_) : TRect{};
+  if (rect.IsEmpty()) return {};
+  TBitmap32 picture(rect.Width(), rect.Height());
+  if (picture.Empty()) return picture;
+  const TPoint origin{rect.Left, rect.Top};
+  RestoreBtnsBG(picture, origin, rect);
+  TsCaptionButton button = *shown;
+  button.State = state;
+  DrawButton(skin, form, button, picture, origin);
+  return picture;
 }
 
 void TacFrameCache::PaintButtons(const TsSkinModel& skin, const TacFrameForm& form) {
   if (!form.HasSysMenu()) return;
+  for (const TsCaptionButton* b : {&layout_.ButtonClose, &layout_.ButtonMax, &layout_.ButtonMin, &layout_.ButtonHelp})
+    DrawButton(skin, form, *b, bitmap_, {0, 0});
+}
+
+void TacFrameCache::DrawButton(const TsSkinModel& skin, const TacFrameForm& form, const TsCaptionButton& b,
+                               TBitmap32& target, TPoint origin) const {
+  if (!b.Visible() || !skin.IsValidImgIndex(b.ImageIndex)) return;
   const TacSysMenuState& m = layout_.Menu;
-  const auto draw = [&](const TsCaptionButton& b, bool enabled) {
-    if (!b.Visible() || !skin.IsValidImgIndex(b.ImageIndex)) return;
-    const TsMaskData& md = skin.ma[static_cast<std::size_t>(b.ImageIndex)];
-    const int frame = std::max(b.State, 0);
-    const bool faded = frame == 0 && (!enabled || !form.Active || !form.Enabled);
-    if (faded) DrawFadedGlyph(bitmap_, {b.Rect.Left, b.Rect.Top}, frame, md);
-    else DrawSkinGlyph(bitmap_, {b.Rect.Left, b.Rect.Top}, frame, SelfCache(bitmap_), md);
-  };
-  draw(layout_.ButtonClose, m.EnabledClose);
-  draw(layout_.ButtonMax, m.EnabledMax);
-  draw(layout_.ButtonMin, m.EnabledMin);
-  draw(layout_.ButtonHelp, true);
+  const bool enabled = b.HTCode == kHtClose      ? m.EnabledClose
+                       : b.HTCode == kHtMaxButton ? m.EnabledMax || (m.EnabledRestore && !form.Minimized())
+                       : b.HTCode == kHtMinButton ? m.EnabledMin
+                                                  : true;
+  const TsMaskData& md = skin.ma[static_cast<std::size_t>(b.ImageIndex)];
+  // A button that cannot act shows its normal look, faded.
+  const int frame = enabled ? std::max(b.State, 0) : 0;
+  const bool faded = frame == 0 && (!enabled || !form.Active || !form.Enabled);
+  const TPoint at{b.Rect.Left - origin.X, b.Rect.Top - origin.Y};
+  if (faded) DrawFadedGlyph(target, at, frame, md);
+  else DrawSkinGlyph(target, at, frame, SelfCache(target), md);
 }

@@ -24,10 +24,17 @@ class TacFrameCache {
                 TsTextRasteriser& raster);
   // The glow bitmaps of the caption text follow the text, size and skin.
   void FreeGlows() { glows_ = {}; }
+  // Redraws one caption button (hit code) in a state over the caption
+  // background saved under the buttons, leaving the rest of the picture as it
+  // is. Returns the rectangle that changed, empty when the button shows not.
+  TRect RepaintButton(const TsSkinModel& skin, const TacFrameForm& form, int code, int state);
+  // The button's rectangle (cut to the picture) as it looks in a state, over
+  // the saved caption background; empty when the button shows not.
+  TBitmap32 ButtonPicture(const TsSkinModel& skin, const TacFrameForm& form, int code, int state, TRect& rect) const;
+  // Whole-picture rebuilds so far.
+  int Rebuilds() const { return rebuilds_; }
 
   const TBitmap32& Bitmap() const { return bitmap_; }
-  // How often the picture has been rebuilt.
-  int Rebuilds() const { return rebuilds_; }
   const TacCaptionLayout& Layout() const { return layout_; }
   const TacFrameSections& Sections() const { return sections_; }
   // The client area's rectangle in the picture.
@@ -38,11 +45,20 @@ class TacFrameCache {
   void PaintBackground(const TsSkinModel& skin, const TacFrameForm& form);
   void PaintCaptionBand(const TsSkinModel& skin, const TacFrameForm& form, TsTextRasteriser& raster);
   void PaintButtons(const TsSkinModel& skin, const TacFrameForm& form);
+  // The button drawn into target, whose top left corner is origin in the picture.
+  void DrawButton(const TsSkinModel& skin, const TacFrameForm& form, const TsCaptionButton& button, TBitmap32& target,
+                  TPoint origin) const;
+  const TsCaptionButton* ShownButton(int code) const;
+  // The caption background under the buttons (top right corner of the picture).
+  void SaveBGForBtns();
+  void RestoreBtnsBG(TBitmap32& target, TPoint origin, const TRect& rect) const;
 
   TBitmap32 bitmap_;
   TacCaptionLayout layout_;
   TacFrameSections sections_;
   std::array<TacGlowMask, 2> glows_;  // inactive, active
+  TBitmap32 buttonsBG_;
+  TPoint buttonsBGAt_;
   int rebuilds_ = 0;
 };
 

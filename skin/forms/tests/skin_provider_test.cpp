@@ -13,11 +13,10 @@
 #include "skin/paint/gdi_win.h"
 #include "skin/win/skin_manager.h"
 #include "skins/internal_skin.h"
+#include "skin/forms/tests/skinned_form_test.h"
 #include "tests/support/leak_probe.h"
 
 namespace {
-
-constexpr char kInternalName[] = "Lanque";
 
 // Counts the skin commands that reach the form's window, from above every
 // other hook of the window.
@@ -32,41 +31,7 @@ struct TCommandCounter {
   }
 };
 
-class SkinProviderTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    App.Initialize();
-    Form = App.CreateForm<TForm>();
-    Manager = new TsSkinManager(Form);
-    Manager->BeginLoading();
-    const auto package = InternalSkinPackage();
-    Manager->InternalSkins.Add({kInternalName, {package.begin(), package.end()}});
-    Manager->SetSkinName(kInternalName);
-    Manager->Loaded();
-    // The login window's frame: single border, system menu only.
-    Form->SetBorderStyle(bsSingle);
-    Form->SetBorderIcons(biSystemMenu);
-    Form->SetCaption(L"蓝鹊商务版登陆");
-    Form->SetBounds(100, 100, 0, 0);
-    Form->SetClientSize(305, 222);
-    SavedProc = GetWindowLongPtrW(Form->GetHandle(), GWLP_WNDPROC);
-    Provider = new TsSkinProvider(Form);
-    Form->Show();
-    UpdateWindow(Form->GetHandle());
-  }
-  // A point relative to the window's top-left corner, answered by the window.
-  LRESULT HitAt(int x, int y) {
-    RECT bounds;
-    GetWindowRect(Form->GetHandle(), &bounds);
-    return SendMessageW(Form->GetHandle(), WM_NCHITTEST, 0, MAKELPARAM(bounds.left + x, bounds.top + y));
-  }
-
-  TApplication App;
-  TForm* Form = nullptr;
-  TsSkinManager* Manager = nullptr;
-  TsSkinProvider* Provider = nullptr;
-  LONG_PTR SavedProc = 0;
-};
+using SkinProviderTest = SkinnedFormTest;
 
 TEST_F(SkinProviderTest, TheFrameIsTheSkinsWithOnlyTheLoneCloseButton) {
   HWND window = Form->GetHandle();
@@ -178,35 +143,6 @@ TEST_F(SkinProviderTest, AProviderFreedBeforeItsFormGivesTheFormBack) {
   Manager->SetActive(true);
   RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
   EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), SavedProc);
-}
-
-TEST_F(SkinProviderTest, OnlyTheButtonPressedActsAndOnlyWhenReleasedOverIt) {
-  HWND window = Form->GetHandle();
-  const TRect close = Provider->GetCache().Layout().ButtonClose.Rect;
-  // The close button's centre in client coordinates, as a captured mouse message carries it.
-  POINT origin{0, 0};
-  ClientToScreen(window, &origin);
-  RECT bounds;
-  GetWindowRect(window, &bounds);
-  const LPARAM onClose = MAKELPARAM(bounds.left + (close.Left + close.Right) / 2 - origin.x,
-                                    bounds.top + (close.Top + close.Bottom) / 2 - origin.y);
-  const LPARAM inClient = MAKELPARAM(20, 150);
-  MSG msg;
-
-  SendMessageW(window, WM_NCLBUTTONDOWN, HTCLOSE, 0);
-  EXPECT_EQ(GetCapture(), window);
-  SendMessageW(window, WM_MOUSEMOVE, 0, inClient);  // moved off: the button looks normal again
-  SendMessageW(window, WM_LBUTTONUP, 0, inClient);
-  EXPECT_NE(GetCapture(), window);
-  EXPECT_FALSE(PeekMessageW(&msg, window, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE));
-
-  SendMessageW(window, WM_NCLBUTTONDOWN, HTCLOSE, 0);
-  SendMessageW(window, WM_MOUSEMOVE, 0, inClient);
-  SendMessageW(window, WM_MOUSEMOVE, 0, onClose);  // and back over it
-  SendMessageW(window, WM_LBUTTONUP, 0, onClose);
-  ASSERT_TRUE(PeekMessageW(&msg, window, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE));
-  EXPECT_EQ(msg.wParam, static_cast<WPARAM>(SC_CLOSE));
-  EXPECT_TRUE(IsWindowVisible(window));
 }
 
 TEST_F(SkinProviderTest, ActivationsAndSkinSwitchesLeaveNothingBehind) {
