@@ -84,7 +84,6 @@ bool TacFrameCache::PaintAll(const TsSkinModel& skin, const TacFrameForm& form, 
   layout_.ButtonMin.State = form.ButtonStates.Min;
   layout_.ButtonHelp.State = form.ButtonStates.Help;
   RegionStale = true;
-  ++rebuilds_;
   if (bitmap_.Width() != g.CaptionWidth || bitmap_.Height() != g.CacheHeight) {
     bitmap_ = TBitmap32(g.CaptionWidth, g.CacheHeight);
     FreeGlows();
