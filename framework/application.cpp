@@ -82,6 +82,17 @@ bool TApplication::ProcessMessage(MSG& Msg) {
   return true;
 }
 
+void TApplication::ProcessMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));  // left for the loop
+      return;
+    }
+    ProcessMessage(msg);
+  }
+}
+
 void TApplication::Terminate() {
   if (FTerminated) return;
   FTerminated = true;

@@ -33,6 +33,8 @@ class TApplication : public TComponent {
   // Shows the main form and runs the message loop until Terminate.
   void Run();
   void Terminate();
+  // Handles every message waiting in the queue as the loop does, then returns.
+  void ProcessMessages();
   bool IsTerminated() const { return FTerminated; }
 
   TForm* GetMainForm() const { return FMainForm; }

@@ -112,6 +112,9 @@ class TsCommonData {
   void* ScrollOwner = nullptr;
   bool BackgroundChanged = true;
   TPoint CachedAt{-1, -1};  // where the owner was when the cache was made
+  // The name screen readers give a control whose text is no name (an edit):
+  // the caption of the label that goes with it.
+  std::wstring AccessibleName;
 
  private:
   // Null again when that manager is freed: the data falls back to the default one.

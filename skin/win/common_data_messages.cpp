@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "skin/data/binding/control_kinds.h"
+#include "skin/win/accessible.h"
 #include "skin/win/common_data.h"
 #include "skin/win/skin_manager.h"
 
@@ -246,6 +247,12 @@ bool CommonWndProc(TMessage& Message, TsCommonData* Data) {
       const TsGeneralData* section = data.Section();
       if (IsEditCtrl(data.ControlKind) && section && section->States > 1) data.Invalidate();
       return false;
+    }
+    case WM_GETOBJECT: {
+      // Screen readers learn name, role and state from the window itself.
+      TWinControl* window = data.ProviderForm ? nullptr : OwnerWindow(data);
+      HWND handle = window && window->HandleAllocated() ? window->GetHandle() : data.AdaptedWindow;
+      return handle && AnswerGetObject(handle, Message.WParam, Message.LParam, data.AccessibleName, Message.Result);
     }
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE: MouseHover(data, Message.Msg == CM_MOUSEENTER); return false;
