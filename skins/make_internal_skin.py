@@ -348,7 +348,6 @@ def make_master():
     for j in range(fw):
         cv.rect(x, y + j, fw, 1, mix(hexc("F5F7FA"), hexc("E9EDF2"), j / (fw - 1)))
     cv.rect(x, y + fw - 1, fw, 1, hexc("DDE2E9"))
-    put("MAINMENU", "BORDERSMASK", border_value(x, y, fw, 1, fw, (2, 2, 2, 2), 0, 5))
     put("TOOLBAR", "BORDERSMASK", border_value(x, y, fw, 1, fw, (2, 2, 2, 2), 0, 5))
 
     # The menu's icon column and extra line.
@@ -463,6 +462,17 @@ def make_master():
         cv.rect(x + 1, y + 1 + j * 3, 4, 1, hexc("8595AB"))
     put("GLOBALINFO", "GRIPVERT", glyph_value(x, y, 6, 1, 8))
 
+    # Popup menus: a white frame with soft corners (the window region cuts the
+    # magenta away), and the plain check mark of a checked item, normal and hot.
+    x, y = sheet.place(fw, fw)
+    box(cv, x, y, fw, fw, top=WHITE, border=hexc("B9C3D0"), radius=4, bg=LINE)
+    put("MAINMENU", "BORDERSMASK", border_value(x, y, fw, 1, fw, (4, 4, 4, 4), 0, 1))
+    x, y = sheet.place(16 * 2, 16)
+    for k, c in enumerate([ACCENT, ACCENT_DARK]):
+        line(cv, x + k * 16 + 3.5, y + 8.5, x + k * 16 + 6.5, y + 11.5, c, width=1.8)
+        line(cv, x + k * 16 + 6.5, y + 11.5, x + k * 16 + 12.5, y + 4.5, c, width=1.8)
+    put("GLOBALINFO", "CHECK", glyph_value(x, y, 16, 2, 16))
+
     used = sheet.y + sheet.row_h
     cropped = Canvas(512, used)
     cropped.px = cv.px[: 512 * used]
@@ -528,7 +538,7 @@ def options_text(keys, arrows):
                         ("HOTFONTCOLOR", c(ACCENT_DARK))] + keys["TOOLBUTTON"]),
         ("MENUITEM", [("STATES", 2), ("COLOR", c(WHITE)), ("FONTCOLOR", c(TEXT)), ("HOTCOLOR", c(hexc("E3EEFD"))),
                       ("HOTFONTCOLOR", c(ACCENT_DARK))] + keys["MENUITEM"]),
-        ("MAINMENU", [("COLOR", c(hexc("F0F3F7"))), ("FONTCOLOR", c(TEXT)), ("STATES", 1)] + keys["MAINMENU"]),
+        ("MAINMENU", [("COLOR", c(WHITE)), ("FONTCOLOR", c(TEXT)), ("STATES", 1)] + keys["MAINMENU"]),
         ("MENULINE", [("STATES", 1), ("COLOR", c(WHITE))] + keys["MENULINE"]),
         ("ICOLINE", [("STATES", 1), ("COLOR", c(hexc("EEF2F7")))] + keys["ICOLINE"]),
         ("EXTRALINE", [("STATES", 1), ("COLOR", c(ACCENT)), ("FONTCOLOR", c(WHITE))] + keys["EXTRALINE"]),

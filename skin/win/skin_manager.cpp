@@ -13,6 +13,7 @@
 #include "skin/data/file_bytes.h"
 #include "skin/data/utf8_paths.h"
 #include "skin/win/skin_messages.h"
+#include "skin/win/skinable_menus.h"
 
 namespace {
 
@@ -77,7 +78,8 @@ const std::string& DefaultThirdNames(int index) {
   return index == tpButton ? buttons : blank;
 }
 
-TsSkinManager::TsSkinManager(TComponent* AOwner) : TComponent(AOwner) {
+TsSkinManager::TsSkinManager(TComponent* AOwner)
+    : TComponent(AOwner), FSkinableMenus(std::make_unique<TsSkinableMenus>(*this)) {
   ShowMessage = [](const std::string& text, const std::string& caption, unsigned flags) {
     MessageBoxA(Application ? Application->GetHandle() : nullptr, text.c_str(), caption.c_str(), flags);
   };
@@ -250,6 +252,7 @@ void TsSkinManager::UpdateSkinSection(const std::string& SectionName) {
 void TsSkinManager::SendNewSkin(bool Repaint) {
   if (IsLoading()) return;
   FSkinLoaded = false;
+  FSkinableMenus->ClearCache();
   gSkinChanging = true;
   Model.InitConstantIndexes();
   TMessage message = MakeAcm(acmNewSkin, reinterpret_cast<LPARAM>(this));
@@ -261,6 +264,7 @@ void TsSkinManager::SendNewSkin(bool Repaint) {
 
 void TsSkinManager::SendRemoveSkin() {
   FSkinLoaded = false;
+  FSkinableMenus->SetActive(false);
   TMessage message = MakeAcm(acmRemoveSkin, reinterpret_cast<LPARAM>(this));
   AppBroadCastS(message);
   Model.Clear();

@@ -15,6 +15,7 @@
 #include "skin/data/stored_skins.h"
 
 class TsSkinManager;
+class TsSkinableMenus;
 
 enum TacSkinningRule : unsigned { srStdForms = 1, srStdDialogs = 2, srThirdParty = 4 };
 enum TacOptimizingPriority { opSpeed, opMemory };
@@ -163,6 +164,9 @@ class TsSkinManager : public TComponent {
 
   bool MainWindowHook(TMessage& Message);
 
+  // The skinning of popup menus (on while SkinnedPopups is set).
+  TsSkinableMenus& SkinableMenus() { return *FSkinableMenus; }
+
   // Whether the current skin comes from a packed file of the skin directory.
   bool IsPackedSkin() const { return FPackedSkin; }
   bool SkinLoaded() const { return FSkinLoaded; }
@@ -214,6 +218,7 @@ class TsSkinManager : public TComponent {
   HWND FActiveControl = nullptr;
   TControl* FActiveGraphControl = nullptr;
   int FHookId = 0;
+  std::unique_ptr<TsSkinableMenus> FSkinableMenus;
 };
 
 // The application's default manager: the first constructed, or none.

@@ -10,6 +10,9 @@
 //                                         prints its text and presses the button
 //   window_probe button                   prints "enabled=0|1" for the sign-in button
 //   window_probe rect CAPTION SECONDS      prints the window's screen rectangle "x y width height"
+//   window_probe traymenu SECONDS         opens the notification icon's menu as a right click
+//                                         on the icon does (at the mouse pointer) and prints
+//                                         the open menu's screen rectangle "x y width height"
 //   window_probe record FILE ARGUMENTS...  appends one line to FILE: the arguments it was
 //                                         given, each in [brackets] (stands in for the
 //                                         program the shell would start for an address)
@@ -20,6 +23,8 @@
 #include <cstdio>
 #include <string>
 #include <vector>
+
+#include "base/private_messages.h"
 
 namespace {
 
@@ -155,6 +160,39 @@ int Rect(const std::wstring& caption, DWORD seconds) {
   return 0;
 }
 
+// The icon's own hidden window gets the shell's callback message for a
+// right-button release; the menu it opens is a "#32768" window.
+int TrayMenu(DWORD seconds) {
+  HWND login = WaitForWindow(kLoginCaption, seconds);
+  if (!login) return 1;
+  DWORD process = 0;
+  GetWindowThreadProcessId(login, &process);
+  struct TSearch {
+    DWORD Process;
+    std::vector<HWND> Found;
+  } search{process, {}};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<TSearch*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t name[64] = L"";
+        GetClassNameW(window, name, 64);
+        if (owner == s->Process && lstrcmpW(name, L"LanqueUtilityWindow") == 0) s->Found.push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  for (HWND window : search.Found) PostMessageW(window, WM_TRAYICON_CALLBACK, 0, WM_RBUTTONUP);
+  const ULONGLONG deadline = GetTickCount64() + seconds * 1000ull;
+  HWND menu = nullptr;
+  while (!((menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu)) && GetTickCount64() < deadline) Sleep(100);
+  if (!menu || !IsWindowVisible(menu)) return 1;
+  RECT r;
+  GetWindowRect(menu, &r);
+  std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  return 0;
+}
+
 int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argc > 1 ? argv[1] : L"";
   if (command == L"wait" && argc == 4) return Wait(argv[2], static_cast<DWORD>(_wtoi(argv[3])));
@@ -162,9 +200,11 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"dialog" && argc == 5) return Dialog(argv[2], static_cast<DWORD>(_wtoi(argv[3])), argv[4]);
   if (command == L"button" && argc == 2) return ButtonState();
   if (command == L"rect" && argc == 4) return Rect(argv[2], static_cast<DWORD>(_wtoi(argv[3])));
+  if (command == L"traymenu" && argc == 3) return TrayMenu(static_cast<DWORD>(_wtoi(argv[2])));
   if (command == L"record" && argc >= 3) return Record(argv[2], argc - 3, argv + 3);
   std::fputs("usage: window_probe wait CAPTION SECONDS | signin USER PASSWORD [number|auto|both] |"
-             " dialog CAPTION SECONDS ok|yes|no | button | rect CAPTION SECONDS | record FILE ARGUMENTS...\n",
+             " dialog CAPTION SECONDS ok|yes|no | button | rect CAPTION SECONDS | traymenu SECONDS |"
+             " record FILE ARGUMENTS...\n",
              stderr);
   return 2;
 }
