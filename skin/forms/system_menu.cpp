@@ -4,7 +4,13 @@
 
 namespace {
 
-void TrackSysMenu(TsSystemMenu& Menu, HWND, int X, int Y) { Menu.Popup(X, Y); }
+// Tracked by the form itself, so its frame stays active while the menu is
+// open; the skin manager skins every popup before it is tracked.
+void TrackSysMenu(TsSystemMenu& Menu, HWND Owner, int X, int Y) {
+  Menu.SetOwnerWindow(Owner);
+  Menu.Popup(X, Y);
+  Menu.SetOwnerWindow(nullptr);
+}
 
 TSysMenuPopup gPopup = TrackSysMenu;
 
