@@ -65,8 +65,11 @@ std::vector<HWND> ChildrenOfClass(HWND parent, const wchar_t* className) {
 }
 
 int Wait(const std::wstring& caption, DWORD seconds) {
+  const ULONGLONG deadline = GetTickCount64() + seconds * 1000ull;
   HWND window = WaitForWindow(caption, seconds);
   if (!window) return 1;
+  // The caption changes first; the window maximises a moment later.
+  while (!IsZoomed(window) && GetTickCount64() < deadline) Sleep(100);
   const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
   std::printf("zoomed=%d minimizebox=%d\n", IsZoomed(window) ? 1 : 0, (style & WS_MINIMIZEBOX) ? 1 : 0);
   return 0;
