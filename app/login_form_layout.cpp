@@ -38,13 +38,16 @@ void StyleField(TsEdit* Edit, int TabOrder) {
   Edit->SetTabOrder(TabOrder);
 }
 
-// The boxes keep their stored size: no automatic sizing to the caption.
-void StyleBox(TsCheckBox* Box, const wchar_t* Caption, int TabOrder) {
-  const RECT bounds = Box->GetBoundsRect();
-  Box->SetAutoSize(false);
-  Box->SetCaption(Caption);
-  Box->SetBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
-  Box->SetTabOrder(TabOrder);
+// A check box at its stored place and size: no automatic sizing to the caption.
+TsCheckBox* PlaceBox(TForm1* Form, const wchar_t* Name, int Left, const wchar_t* Caption, int TabOrder) {
+  auto* box = new TsCheckBox(Form);
+  box->SetName(Name);
+  box->SetAutoSize(false);
+  box->SetBounds(Left, 168, 73, 19);
+  box->SetCaption(Caption);
+  box->SetParent(Form);
+  box->SetTabOrder(TabOrder);
+  return box;
 }
 
 TMenuItem* AddMenuItem(TForm1* Form, TPopupMenu* Menu, const wchar_t* Name, const wchar_t* Caption) {
@@ -118,10 +121,8 @@ void TForm1::BuildLayout() {
   sLabel1->SetFocusControl(sEdit1);
   sLabel2->SetFocusControl(sEdit2);
 
-  sCheckBox1 = Place<TsCheckBox>(this, L"sCheckBox1", 48, 168, 73, 19);
-  StyleBox(sCheckBox1, L"保存号码", 4);
-  sCheckBox2 = Place<TsCheckBox>(this, L"sCheckBox2", 160, 168, 73, 19);
-  StyleBox(sCheckBox2, L"自动登陆", 5);
+  sCheckBox1 = PlaceBox(this, L"sCheckBox1", 48, L"保存号码", 4);
+  sCheckBox2 = PlaceBox(this, L"sCheckBox2", 160, L"自动登陆", 5);
 
   sBitBtn1 = Place<TsBitBtn>(this, L"sBitBtn1", 224, 192, 75, 25);
   sBitBtn1->SetSkinSection("BUTTON");

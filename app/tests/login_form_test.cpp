@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "app/tests/scripted_browser.h"
 #include "framework/application.h"
 #include "framework/screen.h"
+#include "skin/paint/bitmap32_win.h"
 
 namespace {
 
@@ -27,7 +30,8 @@ TEST_F(LoginFormTest, WindowIsTheFixedLoginDialogCentredOnTheScreen) {
   EXPECT_EQ(Form->GetClientWidth(), 305);
   EXPECT_EQ(Form->GetClientHeight(), 222);
   const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_EQ(Form->GetBorderIcons(), TBorderIcons(biSystemMenu));
+  EXPECT_FALSE(style & WS_SYSMENU);  // the skin draws the close button and opens the system menu
   EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
   EXPECT_EQ(Form->GetLeft(), (Screen->GetWidth() - Form->GetWidth()) / 2);
   EXPECT_EQ(Form->GetTop(), (Screen->GetHeight() - Form->GetHeight()) / 2);
@@ -100,6 +104,37 @@ TEST_F(LoginFormTest, TheSkinStoredWithTheWindowIsCurrent) {
   EXPECT_EQ(Form->sSkinManager1->GetSkinInfo(), "8.50");
   EXPECT_TRUE(Form->sSkinManager1->Model.Loaded());
   EXPECT_GE(Form->sSkinManager1->Model.GetSkinIndex("BUTTON"), 0);
+}
+
+// How many different colours a window's client area shows, as its WM_PRINTCLIENT draws it.
+size_t ColoursShown(HWND Window) {
+  RECT client;
+  GetClientRect(Window, &client);
+  TBitmap32 picture(client.right, client.bottom);
+  const TOwnedMemoryDC dc(CreateCompatibleDC(nullptr));
+  const TSelectObject selected(dc.Get(), BitmapHandle(picture));
+  SendMessageW(Window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+  std::set<std::uint32_t> colours;
+  for (int y = 0; y < picture.Height(); ++y)
+    for (int x = 0; x < picture.Width(); ++x) colours.insert(GetAPixel(picture, x, y) & 0xFFFFFFu);
+  return colours.size();
+}
+
+TEST_F(LoginFormTest, TheSkinnedControlsShowTheirCaptions) {
+  App.ProcessMessages();
+  // A box alone has a few colours; its caption adds the shades of the letters.
+  const size_t boxOnly = [&] {
+    const std::wstring caption = Form->sCheckBox1->GetCaption();
+    Form->sCheckBox1->SetCaption(L"");
+    const size_t colours = ColoursShown(Form->sCheckBox1->GetHandle());
+    Form->sCheckBox1->SetCaption(caption);
+    return colours;
+  }();
+  for (TWinControl* control : std::initializer_list<TWinControl*>{Form->sCheckBox1, Form->sCheckBox2,
+                                                                  Form->sBitBtn1}) {
+    SCOPED_TRACE(testing::Message() << std::string(control->GetName().begin(), control->GetName().end()));
+    EXPECT_GT(ColoursShown(control->GetHandle()), boxOnly + 2);
+  }
 }
 
 TEST_F(LoginFormTest, TabOrderRunsThroughTheFieldsInLayoutOrder) {

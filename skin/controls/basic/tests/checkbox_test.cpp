@@ -168,6 +168,11 @@ TEST_F(CheckBoxTest, ThePictureShowsTheStatePressTheHoverAndTheFocus) {
   Pump();
   const TBitmap32 noFocusRect = PrintClient(Window());
   EXPECT_TRUE(Differ(pressed, noFocusRect, caption));
+
+  // The caption is written beside the box.
+  Box->SetCaption(L"");
+  Pump();
+  EXPECT_TRUE(Differ(noFocusRect, PrintClient(Window()), caption));
 }
 
 TEST_F(CheckBoxTest, AutoSizeFitsTheCaptionAndWordWrapEndsIt) {

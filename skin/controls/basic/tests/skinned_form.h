@@ -26,6 +26,8 @@ class SkinnedFormTest : public ::testing::Test {
     Manager->InternalSkins.Add({"Lanque", {package.begin(), package.end()}});
     Manager->SetSkinName("Lanque");
     Manager->Loaded();
+    Form->GetFont().SetName(L"MS Sans Serif");
+    Form->GetFont().SetHeight(-11);
     Form->SetBounds(100, 100, 0, 0);
     Form->SetClientSize(305, 222);
     Provider = new TsSkinProvider(Form);
