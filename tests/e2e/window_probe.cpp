@@ -10,6 +10,9 @@
 //                                         prints its text and presses the button
 //   window_probe button                   prints "enabled=0|1" for the sign-in button
 //   window_probe rect CAPTION SECONDS      prints the window's screen rectangle "x y width height"
+//   window_probe control CLASS INDEX      prints the screen rectangle of a login window
+//                                         control: the INDEXth visible child of the class
+//                                         ("Button" or "Edit"), top to bottom, left to right
 //   window_probe traymenu SECONDS         opens the notification icon's menu as a right click
 //                                         on the icon does (at the mouse pointer) and prints
 //                                         the open menu's screen rectangle "x y width height"
@@ -22,6 +25,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "base/private_messages.h"
@@ -45,7 +49,7 @@ HWND WaitForWindow(const std::wstring& caption, DWORD seconds) {
 std::vector<HWND> ChildrenOfClass(HWND parent, const wchar_t* className) {
   struct Search {
     const wchar_t* ClassName;
-    std::vector<std::pair<LONG, HWND>> Found;
+    std::vector<std::tuple<LONG, LONG, HWND>> Found;
   } search{className, {}};
   EnumChildWindows(parent, [](HWND child, LPARAM data) -> BOOL {
     auto* s = reinterpret_cast<Search*>(data);
@@ -55,12 +59,12 @@ std::vector<HWND> ChildrenOfClass(HWND parent, const wchar_t* className) {
     GetWindowRect(child, &rect);
     const bool readOnly = GetWindowLongPtrW(child, GWL_STYLE) & ES_READONLY && lstrcmpiW(name, L"Edit") == 0;
     if (lstrcmpiW(name, s->ClassName) == 0 && IsWindowVisible(child) && !readOnly)
-      s->Found.emplace_back(rect.top, child);
+      s->Found.emplace_back(rect.top, rect.left, child);
     return TRUE;
   }, reinterpret_cast<LPARAM>(&search));
   std::sort(search.Found.begin(), search.Found.end());
   std::vector<HWND> result;
-  for (const auto& entry : search.Found) result.push_back(entry.second);
+  for (const auto& entry : search.Found) result.push_back(std::get<2>(entry));
   return result;
 }
 
@@ -163,6 +167,20 @@ int Rect(const std::wstring& caption, DWORD seconds) {
   return 0;
 }
 
+// The screen rectangle of a login window control: the INDEXth visible child
+// of the class, top to bottom and left to right (Button 0 and 1 are the check
+// boxes, 2 the sign-in button; Edit 0 the user number, 1 the password).
+int Control(const std::wstring& className, int index) {
+  HWND login = WaitForWindow(kLoginCaption, 20);
+  if (!login) return 1;
+  const std::vector<HWND> children = ChildrenOfClass(login, className.c_str());
+  if (index < 0 || index >= static_cast<int>(children.size())) return 1;
+  RECT r;
+  GetWindowRect(children[static_cast<size_t>(index)], &r);
+  std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  return 0;
+}
+
 // The icon's own hidden window gets the shell's callback message for a
 // right-button release; the menu it opens is a "#32768" window.
 int TrayMenu(DWORD seconds) {
@@ -203,10 +221,12 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"dialog" && argc == 5) return Dialog(argv[2], static_cast<DWORD>(_wtoi(argv[3])), argv[4]);
   if (command == L"button" && argc == 2) return ButtonState();
   if (command == L"rect" && argc == 4) return Rect(argv[2], static_cast<DWORD>(_wtoi(argv[3])));
+  if (command == L"control" && argc == 4) return Control(argv[2], _wtoi(argv[3]));
   if (command == L"traymenu" && argc == 3) return TrayMenu(static_cast<DWORD>(_wtoi(argv[2])));
   if (command == L"record" && argc >= 3) return Record(argv[2], argc - 3, argv + 3);
   std::fputs("usage: window_probe wait CAPTION SECONDS | signin USER PASSWORD [number|auto|both] |"
-             " dialog CAPTION SECONDS ok|yes|no | button | rect CAPTION SECONDS | traymenu SECONDS |"
+             " dialog CAPTION SECONDS ok|yes|no | button | rect CAPTION SECONDS | control CLASS INDEX |"
+             " traymenu SECONDS |"
              " record FILE ARGUMENTS...\n",
              stderr);
   return 2;
