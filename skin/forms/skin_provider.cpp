@@ -34,9 +34,11 @@ TsSkinProvider::TsSkinProvider(TComponent* AOwner)
   // The form hears skin broadcasts through the list of hooked forms, once:
   // answering acmIsHandled keeps the application-wide pass from reaching it too.
   HookedForms().Add(FForm);
+  FAnimator = std::make_unique<TacFormAnimator>(*this);
 }
 
 TsSkinProvider::~TsSkinProvider() {
+  FAnimator.reset();
   HookedForms().Remove(FForm);
   // Freed before its form: the form is whole and gets its own look back. Freed
   // with it, the form has already let go of the hooks (Released).
@@ -46,6 +48,7 @@ TsSkinProvider::~TsSkinProvider() {
 }
 
 void TsSkinProvider::Released(TWinControl&) {
+  FAnimator->Stop();
   FHooked = false;
   HookedForms().Remove(FForm);
 }
@@ -411,6 +414,7 @@ void TsSkinProvider::Print(TMessage& Message) {
 bool TsSkinProvider::Message(TWinControl&, TMessage& Message) {
   if (Message.Msg == SM_ALPHACMD) return SkinCommand(Message);
   if (!Skinned()) return false;
+  FAnimator->Message(Message);
   switch (Message.Msg) {
     case WM_SETTEXT:
       if (!FDrawNonClientArea) return false;
@@ -445,12 +449,14 @@ bool TsSkinProvider::SkinCommand(TMessage& Message) {
     case acmNewSkin:
     case acmRefresh:
       if (!ours) return true;
+      FAnimator->Stop();
       SkinData.UpdateIndexes();
       FPrepared = false;
       PrepareForm();
       return true;
     case acmRemoveSkin:
       if (!ours) return true;
+      FAnimator->Stop();
       RestoreForm();
       CommonMessage(Message, &SkinData);
       return true;

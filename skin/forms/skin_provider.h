@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "framework/form.h"
+#include "skin/forms/form_animations.h"
 #include "skin/forms/frame/frame_cache.h"
 #include "skin/paint/items/text_gdi_win.h"
 #include "skin/win/common_data.h"
@@ -94,4 +95,5 @@ class TsSkinProvider : public TComponent, private TSkinHooks {
   TOwnedFont FCaptionFont;
   int FCaptionTextHeight = 0;
   std::unique_ptr<TsGdiTextRasteriser> FRaster;
+  std::unique_ptr<TacFormAnimator> FAnimator;  // made last, freed first
 };
