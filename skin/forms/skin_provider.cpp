@@ -30,10 +30,12 @@ TsSkinProvider::TsSkinProvider(TComponent* AOwner)
   // The form hears skin broadcasts through the list of hooked forms, once:
   // answering acmIsHandled keeps the application-wide pass from reaching it too.
   HookedForms().Add(FForm);
+  FAnimator = std::make_unique<TacFormAnimator>(*this);
 }
 
 TsSkinProvider::~TsSkinProvider() {
   KillAnimations();
+  FAnimator.reset();
   HookedForms().Remove(FForm);
   // Freed before its form: the form is whole and gets its own look back. Freed
   // with it, the form has already let go of the hooks (Released).
@@ -44,6 +46,7 @@ TsSkinProvider::~TsSkinProvider() {
 
 void TsSkinProvider::Released(TWinControl&) {
   KillAnimations();
+  FAnimator->Stop();
   FHooked = false;
   HookedForms().Remove(FForm);
 }
@@ -338,6 +341,7 @@ bool TsSkinProvider::Message(TWinControl&, TMessage& Message) {
   const TDispatchScope scope(this);
   if (Message.Msg == SM_ALPHACMD) return SkinCommand(Message);
   if (!Skinned()) return false;
+  FAnimator->Message(Message);
   switch (Message.Msg) {
     case WM_SETTEXT:
       if (!FDrawNonClientArea) return false;
@@ -380,6 +384,7 @@ bool TsSkinProvider::SkinCommand(TMessage& Message) {
     case acmNewSkin:
     case acmRefresh:
       if (!ours) return true;
+      FAnimator->Stop();
       SkinData.UpdateIndexes();
       FPrepared = false;
       KillAnimations();
@@ -387,6 +392,7 @@ bool TsSkinProvider::SkinCommand(TMessage& Message) {
       return true;
     case acmRemoveSkin:
       if (!ours) return true;
+      FAnimator->Stop();
       RestoreForm();
       CommonMessage(Message, &SkinData);
       return true;
