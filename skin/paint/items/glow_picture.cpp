@@ -18,7 +18,8 @@ TacGlowPlacement GlowPlacement(const TRect& control, const TRect& visible, const
   p.Cut = {seen.Left > 0 ? slices.Left + seen.Left - glowMargin : 0,
            seen.Top > 0 ? slices.Top + seen.Top - glowMargin : 0,
            p.Width - (seen.Right < control.Width() ? control.Width() - seen.Right + slices.Right - glowMargin : 0),
-           p.Height - (seen.Bottom < control.Height() ? control.Height() - seen.Bottom + slices.Bottom - glowMargin : 0)};
+           p.Height -
+               (seen.Bottom < control.Height() ? control.Height() - seen.Bottom + slices.Bottom - glowMargin : 0)};
   p.Cut = ClipToSize(p.Cut, p.Width, p.Height);
   if (p.Cut.IsEmpty()) return p;
   const int left = control.Left + glowMargin - slices.Left, top = control.Top + glowMargin - slices.Top;
@@ -27,7 +28,9 @@ TacGlowPlacement GlowPlacement(const TRect& control, const TRect& visible, const
 }
 
 // In whole numbers: 2.55 as a double would make 100 into 254.
-int GlowSaturation(int stored) { return std::clamp(static_cast<int>(static_cast<long long>(stored) * 255 / 100), -255, 255); }
+int GlowSaturation(int stored) {
+  return std::clamp(static_cast<int>(static_cast<long long>(stored) * 255 / 100), -255, 255);
+}
 
 TBitmap32 MakeGlowPicture(const TsMaskData& image, const TacGlowPlacement& placement, const TacGlowColours& colours) {
   if (placement.Window.IsEmpty()) return {};
