@@ -105,22 +105,6 @@ TOwnedFont CreateCaptionFont() {
   return TOwnedFont(CreateFontIndirectW(&metrics.lfCaptionFont));
 }
 
-namespace {
-// An entry of the compositor's library, loaded at run time; nullptr without it.
-void (*CompositorEntry(const char* name))() {
-  static HMODULE library = LoadLibraryW(L"dwmapi.dll");
-  // Through a plain function pointer: the entries' real types are known to the callers.
-  return library ? reinterpret_cast<void (*)()>(GetProcAddress(library, name)) : nullptr;
-}
-}  // namespace
-
-bool CompositionEnabled() {
-  using TIsEnabled = HRESULT(WINAPI*)(BOOL*);
-  const auto isEnabled = reinterpret_cast<TIsEnabled>(CompositorEntry("DwmIsCompositionEnabled"));
-  BOOL enabled = FALSE;
-  return isEnabled && SUCCEEDED(isEnabled(&enabled)) && enabled;
-}
-
 void SetCompositorFrame(HWND Window, bool SystemDraws) {
   using TSetAttribute = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
   const auto setAttribute = reinterpret_cast<TSetAttribute>(CompositorEntry("DwmSetWindowAttribute"));

@@ -5,6 +5,7 @@
 #include "base/win_handles.h"
 #include "framework/form.h"
 #include "skin/forms/frame/frame_form.h"
+#include "skin/paint/gdi_win.h"
 
 // The system's non-client sizes, read once.
 const TacFrameMetrics& SystemFrameMetrics();
@@ -17,8 +18,6 @@ TacFrameForm DescribeForm(TForm& Form);
 // its mask when it has none), at Size x Size pixels.
 TBitmap32 IconPicture(HICON Icon, int Size);
 
-// Whether the desktop compositor runs (its library loaded at run time).
-bool CompositionEnabled();
 // Tells the desktop compositor, when it runs, whether it renders the window's
 // frame itself (the system's look) or leaves it to the program. The library
 // is loaded at run time; without it (or without composition) nothing happens.

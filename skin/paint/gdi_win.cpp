@@ -64,3 +64,15 @@ TOwnedRegion GetRgnFromBmp(const TBitmap32& bmp, TColor key) {
   if (bmp.Empty()) return {};
   return RegionFromRects(RunsComplement(AddRgnBmp(bmp, key), bmp.Width(), bmp.Height()));
 }
+
+void (*CompositorEntry(const char* name))() {
+  static HMODULE library = LoadLibraryW(L"dwmapi.dll");
+  return library ? reinterpret_cast<void (*)()>(GetProcAddress(library, name)) : nullptr;
+}
+
+bool CompositionEnabled() {
+  using TIsEnabled = HRESULT(WINAPI*)(BOOL*);
+  const auto isEnabled = reinterpret_cast<TIsEnabled>(CompositorEntry("DwmIsCompositionEnabled"));
+  BOOL enabled = FALSE;
+  return isEnabled && SUCCEEDED(isEnabled(&enabled)) && enabled;
+}

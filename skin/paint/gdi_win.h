@@ -19,3 +19,11 @@ void FadeRect(HDC dc, const TRect& rect, int transparency, TColor color);
 TOwnedRegion RegionFromRects(const std::vector<TRect>& rects);
 // The bitmap's rectangle minus every horizontal run of key pixels.
 TOwnedRegion GetRgnFromBmp(const TBitmap32& bmp, TColor key);
+
+// An entry of the compositor's library (dwmapi), loaded at run time; nullptr
+// without it. Through a plain function pointer: the callers know its real type.
+void (*CompositorEntry(const char* name))();
+// The desktop is composed: layered windows blend their partial alpha with
+// what lies below. (Without a compositor, as under Wine on a bare X server,
+// partial alpha shows opaque.)
+bool CompositionEnabled();

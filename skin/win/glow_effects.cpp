@@ -4,6 +4,7 @@
 
 #include "base/win_handles.h"
 #include "framework/window_class.h"
+#include "skin/paint/gdi_win.h"
 #include "skin/paint/items/glow_picture.h"
 #include "skin/win/common_data.h"
 #include "skin/win/skin_manager.h"
@@ -167,12 +168,18 @@ HWND GlowWindow(int Handle) {
   return slot ? slot->Window.Get() : nullptr;
 }
 
+TacGlowSwitches& GlowSwitches() {
+  static TacGlowSwitches switches;
+  return switches;
+}
+
 void ShowGlowingIfNeeded(TsCommonData& Data, bool HideNow, HWND Window) {
   const TsSkinManager* manager = Data.GetSkinManager();
   const TsGeneralData* section = Data.Section();
   if (!Window) Window = WindowOf(Data);
   const bool wanted = manager && manager->Effects.AllowGlowing && !manager->Options.NoMouseHover && section &&
-                      section->Glow > 0 && Window && IsWindowVisible(Window) && IsWindowEnabled(Window);
+                      section->Glow > 0 && Window && IsWindowVisible(Window) && IsWindowEnabled(Window) &&
+                      (GlowSwitches().IgnoreComposition || CompositionEnabled());
   if (!wanted || HideNow || !Data.MouseAbove || GetKeyState(VK_LBUTTON) < 0) return HideGlow(Data.GlowHandle);
   if (GlowWindow(Data.GlowHandle)) return;
   RECT bounds{};

@@ -23,9 +23,17 @@ void HideGlow(int& Handle);
 // Destroys every glow window; handles given out before are unknown from then on.
 void ClearGlows();
 
+// Glows are shown only on a composed desktop, where their partial alpha
+// blends with what lies below; tests switch that condition off.
+struct TacGlowSwitches {
+  bool IgnoreComposition = false;
+};
+TacGlowSwitches& GlowSwitches();
+
 // Shows or hides the glow of a control (or of Window, when given) as its
 // state asks: shown while the mouse is above it and no button is pressed on it,
-// when the manager allows glowing, hovering is on and the section glows.
+// when the manager allows glowing, hovering is on, the section glows and the
+// desktop is composed.
 void ShowGlowingIfNeeded(TsCommonData& Data, bool HideNow, HWND Window = nullptr);
 
 // The window showing a glow; none for an unknown handle.
