@@ -7,7 +7,7 @@
 #include "app/tests/scripted_browser.h"
 #include "framework/application.h"
 #include "framework/screen.h"
-#include "skin/paint/bitmap32_win.h"
+#include "tests/support/print_client.h"
 
 namespace {
 
@@ -108,12 +108,7 @@ TEST_F(LoginFormTest, TheSkinStoredWithTheWindowIsCurrent) {
 
 // How many different colours a window's client area shows, as its WM_PRINTCLIENT draws it.
 size_t ColoursShown(HWND Window) {
-  RECT client;
-  GetClientRect(Window, &client);
-  TBitmap32 picture(client.right, client.bottom);
-  const TOwnedMemoryDC dc(CreateCompatibleDC(nullptr));
-  const TSelectObject selected(dc.Get(), BitmapHandle(picture));
-  SendMessageW(Window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+  const TBitmap32 picture = PrintClient(Window);
   std::set<std::uint32_t> colours;
   for (int y = 0; y < picture.Height(); ++y)
     for (int x = 0; x < picture.Width(); ++x) colours.insert(GetAPixel(picture, x, y) & 0xFFFFFFu);

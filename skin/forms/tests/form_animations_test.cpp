@@ -13,13 +13,11 @@
 #include "framework/application.h"
 #include "skin/forms/skin_provider.h"
 #include "skin/win/skin_manager.h"
-#include "skins/internal_skin.h"
 #include "tests/support/leak_probe.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/internal_skin_manager.h"
 
 namespace {
-
-constexpr char kInternalName[] = "Lanque";
 
 int CoverWindows() {
   int count = 0;
@@ -41,12 +39,7 @@ class FormAnimationsTest : public ::testing::Test {
   void SetUp() override {
     App.Initialize();
     Owner = App.CreateForm<TForm>();  // the main form; the forms below are not
-    Manager = new TsSkinManager(Owner);
-    Manager->BeginLoading();
-    const auto package = InternalSkinPackage();
-    Manager->InternalSkins.Add({kInternalName, {package.begin(), package.end()}});
-    Manager->SetSkinName(kInternalName);
-    Manager->Loaded();
+    Manager = NewInternalSkinManager(Owner);
     Form = NewForm(120);
     AnimSwitches() = {};
     AnimSwitches().Paced = false;

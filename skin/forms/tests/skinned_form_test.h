@@ -7,21 +7,14 @@
 #include "framework/application.h"
 #include "skin/forms/skin_provider.h"
 #include "skin/win/skin_manager.h"
-#include "skins/internal_skin.h"
-
-inline constexpr char kInternalName[] = "Lanque";
+#include "tests/support/internal_skin_manager.h"
 
 class SkinnedFormTest : public ::testing::Test {
  protected:
   void SetUp() override {
     App.Initialize();
     Form = App.CreateForm<TForm>();
-    Manager = new TsSkinManager(Form);
-    Manager->BeginLoading();
-    const auto package = InternalSkinPackage();
-    Manager->InternalSkins.Add({kInternalName, {package.begin(), package.end()}});
-    Manager->SetSkinName(kInternalName);
-    Manager->Loaded();
+    Manager = NewInternalSkinManager(Form);
     // The login window's frame: single border, system menu only.
     Form->SetBorderStyle(bsSingle);
     Form->SetBorderIcons(biSystemMenu);

@@ -4,8 +4,8 @@
 
 #include "skin/paint/bitmap32_win.h"
 #include "skin/win/skin_manager.h"
-#include "skins/internal_skin.h"
 #include "tests/support/leak_probe.h"
+#include "tests/support/internal_skin_manager.h"
 
 namespace {
 
@@ -14,12 +14,7 @@ class SkinableMenusTest : public ::testing::Test {
   void SetUp() override {
     Application = &App;
     Form = App.CreateForm<TForm>();
-    Manager = new TsSkinManager(Form);
-    Manager->BeginLoading();
-    const auto package = InternalSkinPackage();
-    Manager->InternalSkins.Add({"Lanque", {package.begin(), package.end()}});
-    Manager->SetSkinName("Lanque");
-    Manager->Loaded();
+    Manager = NewInternalSkinManager(Form);
     Menu = new TPopupMenu(Form);
     Menu->SetName(L"PopupMenu1");
     for (const wchar_t* caption : {L"Exit", L"-", L"Cancel automatic login", L"About"}) {

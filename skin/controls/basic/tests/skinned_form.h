@@ -13,19 +13,15 @@
 #include "skin/forms/skin_provider.h"
 #include "skin/paint/bitmap32_win.h"
 #include "skin/win/skin_manager.h"
-#include "skins/internal_skin.h"
+#include "tests/support/print_client.h"
+#include "tests/support/internal_skin_manager.h"
 
 class SkinnedFormTest : public ::testing::Test {
  protected:
   void SetUp() override {
     App.Initialize();
     Form = App.CreateForm<TForm>();
-    Manager = new TsSkinManager(Form);
-    Manager->BeginLoading();
-    const auto package = InternalSkinPackage();
-    Manager->InternalSkins.Add({"Lanque", {package.begin(), package.end()}});
-    Manager->SetSkinName("Lanque");
-    Manager->Loaded();
+    Manager = NewInternalSkinManager(Form);
     Form->GetFont().SetName(L"MS Sans Serif");
     Form->GetFont().SetHeight(-11);
     Form->SetBounds(100, 100, 0, 0);
@@ -50,17 +46,6 @@ class SkinnedFormTest : public ::testing::Test {
       RedrawWindow(Form->GetHandle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
       Sleep(5);
     }
-  }
-
-  // The client area of a window as its WM_PRINTCLIENT draws it.
-  static TBitmap32 PrintClient(HWND Window) {
-    RECT client;
-    GetClientRect(Window, &client);
-    TBitmap32 picture(client.right, client.bottom);
-    const TOwnedMemoryDC dc(CreateCompatibleDC(nullptr));
-    const TSelectObject selected(dc.Get(), BitmapHandle(picture));
-    SendMessageW(Window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
-    return picture;
   }
 
   // True when the two pictures differ somewhere inside rect.

@@ -20,9 +20,10 @@
 #include "skin/paint/gdi_win.h"
 #include "skin/win/glow_effects.h"
 #include "skin/win/skin_manager.h"
-#include "skins/internal_skin.h"
 #include "tests/support/leak_probe.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/print_client.h"
+#include "tests/support/internal_skin_manager.h"
 
 namespace {
 
@@ -33,12 +34,7 @@ class SkinnedButtonTest : public ::testing::Test {
     GlowSwitches().IgnoreComposition = true;
     App.Initialize();
     Form = App.CreateForm<TForm>();
-    Manager = new TsSkinManager(Form);
-    Manager->BeginLoading();
-    const auto package = InternalSkinPackage();
-    Manager->InternalSkins.Add({"Lanque", {package.begin(), package.end()}});
-    Manager->SetSkinName("Lanque");
-    Manager->Loaded();
+    Manager = NewInternalSkinManager(Form);
     Form->SetBorderStyle(bsSingle);
     Form->SetBorderIcons(biSystemMenu);
     Form->SetBounds(100, 100, 0, 0);
@@ -272,16 +268,7 @@ TEST_F(SkinnedButtonTest, UnskinnedTheButtonDrawsTheClassicLook) {
   Manager->SetActive(false);
   PumpFor(20);
   ASSERT_FALSE(Button->Skin().Skinned());
-  const auto print = [&] {
-    TBitmap32 shown(75, 25);
-    const TOwnedMemoryDC dc(CreateCompatibleDC(nullptr));
-    {
-      const TSelectObject selected(dc.Get(), BitmapHandle(shown));
-      SendMessageW(Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
-    }
-    GdiFlush();
-    return shown;
-  };
+  const auto print = [&] { return PrintClient(Handle()); };
   const auto rgb = [](TsColor p) { return static_cast<COLORREF>(SwapRedBlue(p) & 0xFFFFFF); };
   ::SetFocus(Edit->GetHandle());
   const auto light = [](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); };
