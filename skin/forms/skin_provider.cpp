@@ -174,17 +174,8 @@ bool TsSkinProvider::PrepareCache() {
 
 void TsSkinProvider::UpdateRgn(bool Redraw) {
   if (!FDrawNonClientArea || !FForm->HandleAllocated() || FUpdatingRegion) return;
-  const TacWindowRegion region =
-      FrameRegion(SkinData.GetSkinManager()->Model, FCache.Sections(), Describe(), FCache.Layout());
-  HWND window = FForm->GetHandle();
   FUpdatingRegion = true;
-  if (region.Remove) {
-    SetWindowRgn(window, nullptr, Redraw);
-  } else {
-    TOwnedRegion rgn = RegionFromRects(region.Rects);
-    // From here on the region is the system's: it is never deleted by us.
-    if (rgn && SetWindowRgn(window, rgn.Get(), Redraw)) rgn.Release();
-  }
+  ApplyFrameRegion(FForm->GetHandle(), SkinData.GetSkinManager()->Model, FCache, Describe(), Redraw);
   FUpdatingRegion = false;
   FCache.RegionStale = false;
 }
@@ -193,23 +184,7 @@ void TsSkinProvider::PaintFrame() {
   if (!FDrawNonClientArea || !FForm->HandleAllocated() || !IsWindowVisible(FForm->GetHandle())) return;
   if (!PrepareCache()) return;
   if (FCache.RegionStale) UpdateRgn(false);
-  HWND window = FForm->GetHandle();
-  const TBitmap32& picture = FCache.Bitmap();
-  const TacFrameGeometry& g = FCache.Layout().Geometry;
-  const int width = picture.Width(), height = picture.Height();
-  const bool captioned = (GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
-  const int top = captioned ? g.HeaderHeight : g.BorderHeight;
-  const TWindowDC dc(window);
-  const TOwnedMemoryDC memory(CreateCompatibleDC(dc.Get()));
-  if (!dc.Get() || !memory) return;
-  const TSelectObject selected(memory.Get(), static_cast<HBITMAP>(picture.NativeHandle()));
-  // Four strips around the client area, each straight from the picture.
-  BitBlt(dc.Get(), 0, 0, width, top, memory.Get(), 0, 0, SRCCOPY);
-  BitBlt(dc.Get(), 0, top, g.BorderWidth, height - top, memory.Get(), 0, top, SRCCOPY);
-  BitBlt(dc.Get(), 0, height - g.BorderHeight, width, g.BorderHeight, memory.Get(), 0, height - g.BorderHeight,
-         SRCCOPY);
-  BitBlt(dc.Get(), width - g.BorderWidth, top, g.BorderWidth, height - top, memory.Get(), width - g.BorderWidth, top,
-         SRCCOPY);
+  CopyFrameToWindow(FForm->GetHandle(), FCache);
 }
 
 bool TsSkinProvider::PaintBackground(TWinControl&, HDC DC, const RECT& Client) {
