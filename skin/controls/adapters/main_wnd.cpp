@@ -107,7 +107,7 @@ bool TacMainWnd::PaintSection(int State) {
                                                                                   ? model.GetGlobalColor()
                                                                                   : parent.FillColor), 255);
   PaintItem(&model, FSkinData.SkinIndex, parent, State, {0, 0, client.right, client.bottom},
-            {parent.X, parent.Y}, cache, {FSkinData.ColorTone, FSkinData.HUEOffset, FSkinData.Saturation});
+            {0, 0}, cache, {FSkinData.ColorTone, FSkinData.HUEOffset, FSkinData.Saturation});
   FSkinData.BackgroundChanged = false;
   return true;
 }
