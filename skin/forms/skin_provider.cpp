@@ -34,6 +34,7 @@ TsSkinProvider::TsSkinProvider(TComponent* AOwner)
 
 TsSkinProvider::~TsSkinProvider() {
   KillAnimations();
+  FAdapter.reset();
   HookedForms().Remove(FForm);
   // Freed before its form: the form is whole and gets its own look back. Freed
   // with it, the form has already let go of the hooks (Released).
@@ -118,10 +119,13 @@ void TsSkinProvider::PrepareForm() {
   FCache.RegionStale = true;
   SetWindowPos(window, nullptr, 0, 0, 0, 0,
                SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (!FAdapter) FAdapter = std::make_unique<TacCtrlAdapter>(*this);
+  FAdapter->AddAllItems();
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_ERASE);
 }
 
 void TsSkinProvider::RestoreForm() {
+  FAdapter.reset();
   if (!FPrepared || !FForm->HandleAllocated()) {
     FPrepared = false;
     return;
@@ -325,6 +329,13 @@ bool TsSkinProvider::Message(TWinControl&, TMessage& Message) {
       PaintFrame();
       return true;
     case WM_SIZE: Sized(Message); return true;
+    case WM_SHOWWINDOW:
+    case WM_PARENTNOTIFY:
+      // Controls that came meanwhile are skinned once the form has handled the message.
+      Pass(Message);
+      if (FAdapter && (Message.Msg == WM_SHOWWINDOW ? Message.WParam != 0 : LOWORD(Message.WParam) == WM_CREATE))
+        FAdapter->AddAllItems();
+      return true;
     case WM_MOVE: KillAnimations(); return false;
     case WM_STYLECHANGED: StyleChanged(Message); return true;
     case WM_WINDOWPOSCHANGING: PositionChanging(Message); return false;
