@@ -136,11 +136,11 @@ HFONT TacMainWnd::TextFont() {
 void TacMainWnd::WndProc(TMessage& Message) {
   switch (Message.Msg) {
     case WM_NCDESTROY:
-      // The window's end: the rest of the chain hears of it, then the adapter
-      // lets go; its owner frees it later and no message comes again.
-      CallPrev(Message);
+      // The window's end: the rest of the chain hears of it and the subclass
+      // leaves the chain by itself; its owner frees the adapter later.
       FDestroyed = true;
-      Detach();
+      if (GetPropW(FWindow, kAdapterProperty) == this) RemovePropW(FWindow, kAdapterProperty);
+      CallPrev(Message);
       return;
     case WM_SIZE:
       FSkinData.BackgroundChanged = true;

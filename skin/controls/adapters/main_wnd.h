@@ -38,7 +38,7 @@ class TacMainWnd {
   bool Attach();
   // Leaves the window as it was found; repaints its frame when visible.
   void Detach();
-  bool Attached() const { return FSubclass != nullptr; }
+  bool Attached() const { return FSubclass && FSubclass->Attached(); }
   // The window was destroyed while adapted (the adapter let go by itself).
   bool Destroyed() const { return FDestroyed; }
 
