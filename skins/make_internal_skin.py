@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the program's own internal skin: skins/internal/Options.dat,
-Master.bmp (every piece on one sheet, magenta where the parent shows through)
-and ButtonHuge.bmp. Standard library only; the output is the same on every run.
+Master.bmp (every piece on one sheet, magenta where the parent shows through),
+ButtonHuge.bmp and ButtonGlow.bmp (with alpha). Standard library only; the output is the same on every run.
 
     python3 skins/make_internal_skin.py [OUTPUT_DIR]
 """
@@ -490,6 +490,40 @@ def make_button_huge():
     return cv
 
 
+# The glow around a hot button: a soft halo in the hot border's blue that
+# fades out over GLOW_REACH pixels beyond the button's rounded outline and
+# leaves the button itself untouched. 32 bits with straight alpha.
+GLOW_REACH, GLOW_UNDER, GLOW_RADIUS = 7, 4, 4  # beyond the button, under it, the button's corners
+GLOW_CENTRE = 4
+
+
+def make_button_glow():
+    edge = GLOW_REACH + GLOW_UNDER
+    size = 2 * edge + GLOW_CENTRE
+    lo, hi = GLOW_REACH, size - GLOW_REACH  # the button's outline in the picture
+    pixels = []
+    for j in range(size):
+        for i in range(size):
+            # Distance from the pixel centre to the rounded outline, outside it.
+            cx = min(max(i + 0.5, lo + GLOW_RADIUS), hi - GLOW_RADIUS)
+            cy = min(max(j + 0.5, lo + GLOW_RADIUS), hi - GLOW_RADIUS)
+            d = math.hypot(i + 0.5 - cx, j + 0.5 - cy) - GLOW_RADIUS
+            a = 0 if d <= 0 else int(round(120 * max(0.0, 1 - d / GLOW_REACH) ** 2))
+            pixels.append(HOT_LINE + (a,) if a else (0, 0, 0, 0))
+    return size, pixels
+
+
+def save_bmp32(path, size, pixels):
+    data = bytearray()
+    for y in range(size - 1, -1, -1):
+        for r, g, b, a in pixels[y * size:(y + 1) * size]:
+            data += bytes((b, g, r, a))
+    header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, size, size, 1, 32, 0, len(data), 2835, 2835, 0, 0)
+    with open(path, "wb") as f:
+        f.write(header + info + data)
+
+
 def options_text(keys, arrows):
     c = colour_value
     g = lambda a, b, pct=100, kind=0: "%d;%d;%d;%d;0" % (c(a), c(b), pct, kind)
@@ -515,7 +549,9 @@ def options_text(keys, arrows):
         ("DIALOG", [("PARENTCLASS", "FORM")]),
         ("DIALOGTITLE", [("PARENTCLASS", "FORMTITLE")]),
         ("BUTTON", [("STATES", 4), ("COLOR", c(WHITE)), ("FONTCOLOR", c(TEXT)), ("HOTCOLOR", c(hexc("EAF2FE"))),
-                    ("HOTFONTCOLOR", c(ACCENT_DARK)), ("GLOW", 0)] + keys["BUTTON"]),
+                    ("HOTFONTCOLOR", c(ACCENT_DARK)), ("GLOW", 1), ("GLOWMARGIN", GLOW_UNDER),
+                    ("GLOW0", "!ButtonGlow.bmp!1!0!3!%d!%d!%d!%d!1" % ((GLOW_REACH + GLOW_UNDER,) * 4))]
+         + keys["BUTTON"]),
         ("BUTTON_HUGE", [("PARENTCLASS", "BUTTON"), ("STATES", 3), ("FONTCOLOR", c(WHITE)),
                          ("HOTFONTCOLOR", c(WHITE)), ("COLOR", c(ACCENT)), ("HOTCOLOR", c(hexc("4A8BF0"))),
                          ("BORDERSMASK", "!ButtonHuge.bmp!3!1!0!0012!0012!0012!0012!5")]),
@@ -596,6 +632,7 @@ def main():
     master, keys, arrows = make_master()
     master.save_bmp(os.path.join(out, "Master.bmp"))
     make_button_huge().save_bmp(os.path.join(out, "ButtonHuge.bmp"))
+    save_bmp32(os.path.join(out, "ButtonGlow.bmp"), *make_button_glow())
     with open(os.path.join(out, "Options.dat"), "w", newline="") as f:
         f.write(options_text(keys, arrows))
 

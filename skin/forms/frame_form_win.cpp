@@ -146,17 +146,26 @@ TOwnedFont CreateCaptionFont() {
   return TOwnedFont(CreateFontIndirectW(&metrics.lfCaptionFont));
 }
 
-void SetCompositorFrame(HWND Window, bool SystemDraws) {
-  using TIsEnabled = HRESULT(WINAPI*)(BOOL*);
-  using TSetAttribute = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
+namespace {
+// An entry of the compositor's library, loaded at run time; nullptr without it.
+void (*CompositorEntry(const char* name))() {
   static HMODULE library = LoadLibraryW(L"dwmapi.dll");
-  if (!library) return;
-  // Through a plain function pointer: the entries' real types are known only here.
-  const auto entry = [](const char* name) { return reinterpret_cast<void (*)()>(GetProcAddress(library, name)); };
-  const auto isEnabled = reinterpret_cast<TIsEnabled>(entry("DwmIsCompositionEnabled"));
-  const auto setAttribute = reinterpret_cast<TSetAttribute>(entry("DwmSetWindowAttribute"));
+  // Through a plain function pointer: the entries' real types are known to the callers.
+  return library ? reinterpret_cast<void (*)()>(GetProcAddress(library, name)) : nullptr;
+}
+}  // namespace
+
+bool CompositionEnabled() {
+  using TIsEnabled = HRESULT(WINAPI*)(BOOL*);
+  const auto isEnabled = reinterpret_cast<TIsEnabled>(CompositorEntry("DwmIsCompositionEnabled"));
   BOOL enabled = FALSE;
-  if (!isEnabled || !setAttribute || FAILED(isEnabled(&enabled)) || !enabled) return;
+  return isEnabled && SUCCEEDED(isEnabled(&enabled)) && enabled;
+}
+
+void SetCompositorFrame(HWND Window, bool SystemDraws) {
+  using TSetAttribute = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
+  const auto setAttribute = reinterpret_cast<TSetAttribute>(CompositorEntry("DwmSetWindowAttribute"));
+  if (!setAttribute || !CompositionEnabled()) return;
   // The non-client rendering policy: 0 as the window style says, 1 off.
   constexpr DWORD kNonClientRenderingPolicy = 2;
   const int policy = SystemDraws ? 0 : 1;

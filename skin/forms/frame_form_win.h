@@ -30,6 +30,8 @@ void ApplyFrameRegion(HWND Window, const TsSkinModel& Skin, const TacFrameCache&
 // its mask when it has none), at Size x Size pixels.
 TBitmap32 IconPicture(HICON Icon, int Size);
 
+// Whether the desktop compositor runs (its library loaded at run time).
+bool CompositionEnabled();
 // Tells the desktop compositor, when it runs, whether it renders the window's
 // frame itself (the system's look) or leaves it to the program. The library
 // is loaded at run time; without it (or without composition) nothing happens.

@@ -30,10 +30,12 @@ TsSkinProvider::TsSkinProvider(TComponent* AOwner)
   // The form hears skin broadcasts through the list of hooked forms, once:
   // answering acmIsHandled keeps the application-wide pass from reaching it too.
   HookedForms().Add(FForm);
+  FAnimator = std::make_unique<TacFormAnimator>(*this);
 }
 
 TsSkinProvider::~TsSkinProvider() {
   KillAnimations();
+  FAnimator.reset();
   FAdapter.reset();
   HookedForms().Remove(FForm);
   // Freed before its form: the form is whole and gets its own look back. Freed
@@ -45,6 +47,7 @@ TsSkinProvider::~TsSkinProvider() {
 
 void TsSkinProvider::Released(TWinControl&) {
   KillAnimations();
+  FAnimator->Stop();
   FHooked = false;
   HookedForms().Remove(FForm);
 }
@@ -317,6 +320,7 @@ bool TsSkinProvider::Message(TWinControl&, TMessage& Message) {
   const TDispatchScope scope(this);
   if (Message.Msg == SM_ALPHACMD) return SkinCommand(Message);
   if (!Skinned()) return false;
+  FAnimator->Message(Message);
   switch (Message.Msg) {
     case WM_SETTEXT:
       if (!FDrawNonClientArea) return false;
@@ -366,6 +370,7 @@ bool TsSkinProvider::SkinCommand(TMessage& Message) {
     case acmNewSkin:
     case acmRefresh:
       if (!ours) return true;
+      FAnimator->Stop();
       SkinData.UpdateIndexes();
       FPrepared = false;
       KillAnimations();
@@ -373,6 +378,7 @@ bool TsSkinProvider::SkinCommand(TMessage& Message) {
       return true;
     case acmRemoveSkin:
       if (!ours) return true;
+      FAnimator->Stop();
       RestoreForm();
       CommonMessage(Message, &SkinData);
       return true;

@@ -12,6 +12,7 @@
 #include "framework/form.h"
 #include "skin/forms/caption_anim.h"
 #include "skin/forms/ctrl_adapter.h"
+#include "skin/forms/form_animations.h"
 #include "skin/forms/frame/frame_cache.h"
 #include "skin/forms/system_menu.h"
 #include "skin/paint/items/text_gdi_win.h"
@@ -148,4 +149,5 @@ class TsSkinProvider : public TComponent, private TSkinHooks {
   int FCaptionTextHeight = 0;
   std::unique_ptr<TsGdiTextRasteriser> FRaster;
   std::unique_ptr<TacCtrlAdapter> FAdapter;
+  std::unique_ptr<TacFormAnimator> FAnimator;  // made last, freed first
 };

@@ -49,6 +49,11 @@ void TsSystemMenu::Clear() {
 TMenuItem* TsSystemMenu::AddItem(const wchar_t* Name, std::wstring Caption, std::function<void()> Click) {
   auto* item = new TMenuItem(this);
   if (Name) item->SetName(Name);
+  // The system's captions carry their shortcut after a tab ("Close\tAlt+F4").
+  if (const size_t tab = Caption.find(L'\t'); tab != std::wstring::npos) {
+    item->SetShortCutText(Caption.substr(tab + 1));
+    Caption.resize(tab);
+  }
   item->SetCaption(std::move(Caption));
   if (Click) item->OnClick = [Click = std::move(Click)](TComponent*) { Click(); };
   FEntries.push_back({item, true});

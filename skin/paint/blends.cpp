@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -43,19 +44,88 @@ void MaskRow(TsColor* d, const TsColor* s, const TsColor* m, int n) {
   }
 }
 
+// Trunc(s - (s - d) * x) for one channel, limited to a byte.
+int BlendByte(int s, int d, double x) { return ClampByte(Trunc(s - (s - d) * x)); }
+
+// Blue, green and red of a pixel blended byte by byte; alpha stays the destination's.
+template <class ByteBlend>
+TsColor BlendPixel(TsColor s, TsColor d, ByteBlend blend) {
+  TsColor out = d & 0xFF000000u;
+  for (int k = 0; k < 3; ++k) out |= static_cast<TsColor>(blend(ByteOf(s, k), ByteOf(d, k))) << (8 * k);
+  return out;
+}
+
+// The same blend in integers: (s * (2^14 - m) + d * m + bias) >> 14, with
+// m the weight in 14-bit fixed point and a bias that lifts the result over
+// the fixed point's error. It is used only for a weight for which it gives
+// the real arithmetic's result for every pair of bytes (0.4, the disabled
+// look's weight, is one); any other weight takes the real arithmetic.
+struct TFixedBlend {
+  bool Exact = false;
+  std::int16_t Source = 0, Dest = 0;  // 2^14 - m and m
+  std::int32_t Bias = 0;
+};
+
+constexpr int kFixedShift = 14;
+
+std::uint8_t FixedBlendByte(const TFixedBlend& f, int s, int d) {
+  return static_cast<std::uint8_t>((s * f.Source + d * f.Dest + f.Bias) >> kFixedShift);
+}
+
+TFixedBlend MakeFixedBlend(double x) {
+  TFixedBlend f;
+  if (!(x >= 0 && x <= 1)) return f;
+  const double scaled = x * (1 << kFixedShift);
+  const int m = static_cast<int>(std::lround(scaled));
+  f.Dest = static_cast<std::int16_t>(m);
+  f.Source = static_cast<std::int16_t>((1 << kFixedShift) - m);
+  f.Bias = static_cast<std::int32_t>(std::ceil(255 * std::fabs(scaled - m))) + 1;
+  for (int s = 0; s < 256; ++s)
+    for (int d = 0; d < 256; ++d)
+      if (FixedBlendByte(f, s, d) != BlendByte(s, d, x)) return f;
+  f.Exact = true;
+  return f;
+}
+
+// The fixed form of the last weight asked for on this thread: a weight is
+// checked once, not on every call.
+const TFixedBlend& FixedBlendFor(double x) {
+  thread_local double lastWeight = -1;
+  thread_local TFixedBlend last;
+  if (std::memcmp(&x, &lastWeight, sizeof x) != 0) {
+    last = MakeFixedBlend(x);
+    lastWeight = x;
+  }
+  return last;
+}
+
+// Four pixels at a time in 16-bit products, which the compiler turns into
+// vector code; key pixels and alpha bytes keep the destination's value.
+[[gnu::noinline]] void FixedBlendRow(TsColor* d, const TsColor* s, int n, const TFixedBlend& f,
+                                     bool keyed, TColor key) {
+  int i = 0;
+  for (; i + 4 <= n; i += 4) {
+    const auto* sb = reinterpret_cast<const std::uint8_t*>(s + i);
+    const auto* db = reinterpret_cast<const std::uint8_t*>(d + i);
+    std::uint8_t blended[16];
+    for (int j = 0; j < 16; ++j) blended[j] = FixedBlendByte(f, sb[j], db[j]);
+    for (int k = 0; k < 4; ++k) {
+      TsColor b;
+      std::memcpy(&b, blended + 4 * k, 4);
+      const TsColor old = d[i + k];
+      d[i + k] = keyed && s[i + k] == key ? old : (b & 0x00FFFFFFu) | (old & 0xFF000000u);
+    }
+  }
+  for (; i < n; ++i)
+    if (!keyed || s[i] != key) d[i] = BlendPixel(s[i], d[i], [&](int sc, int dc) { return FixedBlendByte(f, sc, dc); });
+}
+
 // Trunc(s - (s - d) * x) per channel for every source pixel that is not the key.
 void BlendTransRow(TsColor* d, const TsColor* s, int n, double x, bool keyed, TColor key) {
-  auto* db = reinterpret_cast<std::uint8_t*>(d);
-  const auto* sb = reinterpret_cast<const std::uint8_t*>(s);
-  for (int i = 0; i < n; ++i) {
-    std::uint8_t blended[3];
-    for (int k = 0; k < 3; ++k) {
-      const double sc = sb[4 * i + k], dc = db[4 * i + k];
-      blended[k] = static_cast<std::uint8_t>(ClampByte(Trunc(sc - (sc - dc) * x)));
-    }
-    if (!keyed || s[i] != key)
-      for (int k = 0; k < 3; ++k) db[4 * i + k] = blended[k];
-  }
+  const TFixedBlend& fixed = FixedBlendFor(x);
+  if (fixed.Exact) return FixedBlendRow(d, s, n, fixed, keyed, key);
+  for (int i = 0; i < n; ++i)
+    if (!keyed || s[i] != key) d[i] = BlendPixel(s[i], d[i], [x](int sc, int dc) { return BlendByte(sc, dc, x); });
 }
 
 bool SameSize(const TBitmap32& a, const TBitmap32& b) {

@@ -6,6 +6,7 @@
 struct TPoint {
   int X = 0;
   int Y = 0;
+  friend bool operator==(const TPoint&, const TPoint&) = default;
 };
 
 struct TRect {

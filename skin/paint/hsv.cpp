@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "skin/paint/hsv_steps.h"
+
 namespace {
 
 struct Channels {
@@ -17,15 +19,9 @@ double HueOf(const Channels& c) {
   const int v = std::max({c.R, c.G, c.B});
   const int delta = v - std::min({c.R, c.G, c.B});
   if (delta == 0) return 0;
-  double h;
-  if (c.R == v)
-    h = static_cast<double>(c.G - c.B) / delta;
-  else if (c.G == v)
-    h = 2 + static_cast<double>(c.B - c.R) / delta;
-  else
-    h = 4 + static_cast<double>(c.R - c.G) / delta;
-  h *= 60;
-  return h < 0 ? h + 360 : h;
+  if (c.R == v) return SectorHue(0, c.G - c.B, delta);
+  if (c.G == v) return SectorHue(1, c.B - c.R, delta);
+  return SectorHue(2, c.R - c.G, delta);
 }
 
 double SaturationOf(const Channels& c) {
@@ -33,20 +29,18 @@ double SaturationOf(const Channels& c) {
   return v == 0 ? 0 : static_cast<double>(v - std::min({c.R, c.G, c.B})) / v;
 }
 
-int Level(double x) { return Trunc(std::clamp(x, 0.0, 255.0)); }
-
 // Back from hue (0..359), saturation and value in 0..255.
 Channels FromHsv(int hue, double s, double v) {
   if (s == 0) {
-    const int grey = Level(v);
+    const int grey = HsvLevel(v);
     return {grey, grey, grey};
   }
   const int sector = hue / 60;
-  const double f = hue / 60.0 - sector;
-  const int p = Level(v * (1 - s));
-  const int q = Level(v * (1 - s * f));
-  const int t = Level(v * (1 - s * (1 - f)));
-  const int w = Level(v);
+  const double f = SectorFraction(hue);
+  const int p = LowLevel(s, v);
+  const int q = FallingLevel(s, v, f);
+  const int t = RisingLevel(s, v, f);
+  const int w = HsvLevel(v);
   switch (sector) {
     case 0: return {w, t, p};
     case 1: return {q, w, p};
@@ -63,6 +57,12 @@ int WrapDegrees(long long h) {
 }
 
 }  // namespace
+
+double SectorHue(int largest, int num, int delta) {
+  // 0 + x is x itself: red's sector adds nothing.
+  const double h = (2 * largest + static_cast<double>(num) / delta) * 60;
+  return h < 0 ? h + 360 : h;
+}
 
 THsv RGBToHSV(TColor color) {
   const Channels c = ChannelsOfColor(color);

@@ -2,6 +2,7 @@
 
 #include "skin/paint/blends.h"
 #include "skin/paint/hsv.h"
+#include "skin/paint/hue_shift.h"
 
 TsColor ChangeColorBrightness(TsColor pixel, int amount) { return ChangeBrightness(pixel, amount); }
 TsColor ChangeColorSaturation(TsColor pixel, int amount) { return ChangeSaturation(pixel, amount); }
@@ -10,8 +11,13 @@ TsColor ChangeColorTone(TsColor pixel, int tone) { return ChangeTone(pixel, stat
 
 void ChangeBitmapPixels(TBitmap32& bmp, TsPixelChange change, int amount, TColor key) {
   if (bmp.Empty()) return;
-  const bool keyed = key != clNone;
   const int width = bmp.Width();  // a local: stores to pixels could otherwise change it
+  if (change == ChangeColorHUE) {
+    // The same results, a row at a time in vector code.
+    for (int y = 0; y < bmp.Height(); ++y) ChangeHueRow(bmp.Row(y), width, amount, key);
+    return;
+  }
+  const bool keyed = key != clNone;
   for (int y = 0; y < bmp.Height(); ++y) {
     TsColor* row = bmp.Row(y);
     for (int x = 0; x < width; ++x)

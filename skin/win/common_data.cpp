@@ -5,6 +5,7 @@
 
 #include "framework/form.h"
 #include "skin/data/binding/control_kinds.h"
+#include "skin/win/glow_effects.h"
 #include "skin/win/skin_manager.h"
 #include "skin/paint/bitmap32_win.h"
 #include "skin/paint/gdi_win.h"
@@ -29,6 +30,7 @@ TsCommonData::TsCommonData(TComponent* AOwner, bool CreateCacheBmp)
 }
 
 TsCommonData::~TsCommonData() {
+  HideGlow(GlowHandle);
   SkinIndex = BorderMaskIndex = TextureIndex = HotTextureIndex = -1;
 }
 
@@ -52,6 +54,7 @@ void TsCommonData::SetSkinSection(const std::string& Value) {
   const std::string section = Value.empty() ? "UNKNOWN" : UpperCase(Value);
   if (section == FSkinSection) return;
   FSkinSection = section;
+  HideGlow(GlowHandle);
   if (ProviderForm) {
     BackgroundChanged = true;
     return;

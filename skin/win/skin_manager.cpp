@@ -12,6 +12,7 @@
 #include "skin/data/binding/skin_color_changes.h"
 #include "skin/data/file_bytes.h"
 #include "skin/data/utf8_paths.h"
+#include "skin/win/glow_effects.h"
 #include "skin/win/skin_messages.h"
 #include "skin/win/skinable_menus.h"
 
@@ -254,6 +255,7 @@ void TsSkinManager::SendNewSkin(bool Repaint) {
   FSkinLoaded = false;
   FSkinableMenus->ClearCache();
   gSkinChanging = true;
+  ClearGlows();
   Model.InitConstantIndexes();
   TMessage message = MakeAcm(acmNewSkin, reinterpret_cast<LPARAM>(this));
   AppBroadCastS(message);
@@ -264,6 +266,7 @@ void TsSkinManager::SendNewSkin(bool Repaint) {
 
 void TsSkinManager::SendRemoveSkin() {
   FSkinLoaded = false;
+  ClearGlows();
   FSkinableMenus->SetActive(false);
   TMessage message = MakeAcm(acmRemoveSkin, reinterpret_cast<LPARAM>(this));
   AppBroadCastS(message);
@@ -271,6 +274,7 @@ void TsSkinManager::SendRemoveSkin() {
 }
 
 void TsSkinManager::RepaintForms(bool) {
+  ClearGlows();  // their pictures may show colours that have changed
   TMessage stop = MakeAcm(acmStopAnimation);
   AppBroadCastS(stop);
   TMessage refresh = MakeAcm(acmRefresh, reinterpret_cast<LPARAM>(this));

@@ -38,12 +38,13 @@ class InternalSkin : public ::testing::Test {
 
 }  // namespace
 
-TEST(InternalSkinPackage, HoldsOptionsButtonHugeAndMasterInThatOrder) {
+TEST(InternalSkinPackage, HoldsOptionsTheButtonPicturesAndMasterInThatOrder) {
   const std::vector<TPackedEntry> entries = ReadPackedEntries(InternalSkinPackage());
-  ASSERT_EQ(entries.size(), 3u);
+  ASSERT_EQ(entries.size(), 4u);
   EXPECT_EQ(entries[0].Name, "Options.dat");
-  EXPECT_EQ(entries[1].Name, "ButtonHuge.bmp");
-  EXPECT_EQ(entries[2].Name, "Master.bmp");
+  EXPECT_EQ(entries[1].Name, "ButtonGlow.bmp");
+  EXPECT_EQ(entries[2].Name, "ButtonHuge.bmp");
+  EXPECT_EQ(entries[3].Name, "Master.bmp");
 }
 
 TEST(InternalSkinPackage, EqualsWhatPackDirWritesOfTheSkinFolder) {

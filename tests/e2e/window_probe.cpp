@@ -18,6 +18,8 @@
 //   window_probe traymenu SECONDS         opens the notification icon's menu as a right click
 //                                         on the icon does (at the mouse pointer) and prints
 //                                         the open menu's screen rectangle "x y width height"
+//   window_probe menu SECONDS             prints the screen rectangle of the popup menu
+//                                         shown now (waiting for one at most SECONDS)
 //   window_probe record FILE ARGUMENTS...  appends one line to FILE: the arguments it was
 //                                         given, each in [brackets] (stands in for the
 //                                         program the shell would start for an address)
@@ -204,6 +206,18 @@ int Control(const std::wstring& className, int index) {
 
 // The icon's own hidden window gets the shell's callback message for a
 // right-button release; the menu it opens is a "#32768" window.
+// Waits for a visible popup menu and prints its rectangle.
+int MenuRect(DWORD seconds) {
+  const ULONGLONG deadline = GetTickCount64() + seconds * 1000ull;
+  HWND menu = nullptr;
+  while (!((menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu)) && GetTickCount64() < deadline) Sleep(100);
+  if (!menu || !IsWindowVisible(menu)) return 1;
+  RECT r;
+  GetWindowRect(menu, &r);
+  std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  return 0;
+}
+
 int TrayMenu(DWORD seconds) {
   HWND login = WaitForWindow(kLoginCaption, seconds);
   if (!login) return 1;
@@ -225,14 +239,7 @@ int TrayMenu(DWORD seconds) {
       },
       reinterpret_cast<LPARAM>(&search));
   for (HWND window : search.Found) PostMessageW(window, WM_TRAYICON_CALLBACK, 0, WM_RBUTTONUP);
-  const ULONGLONG deadline = GetTickCount64() + seconds * 1000ull;
-  HWND menu = nullptr;
-  while (!((menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu)) && GetTickCount64() < deadline) Sleep(100);
-  if (!menu || !IsWindowVisible(menu)) return 1;
-  RECT r;
-  GetWindowRect(menu, &r);
-  std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
-  return 0;
+  return MenuRect(seconds);
 }
 
 int wmain(int argc, wchar_t** argv) {
@@ -246,10 +253,11 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"close" && argc == 3) return Close(static_cast<DWORD>(_wtoi(argv[2])));
   if (command == L"control" && argc == 4) return Control(argv[2], _wtoi(argv[3]));
   if (command == L"traymenu" && argc == 3) return TrayMenu(static_cast<DWORD>(_wtoi(argv[2])));
+  if (command == L"menu" && argc == 3) return MenuRect(static_cast<DWORD>(_wtoi(argv[2])));
   if (command == L"record" && argc >= 3) return Record(argv[2], argc - 3, argv + 3);
   std::fputs("usage: window_probe wait CAPTION SECONDS | signin USER PASSWORD [number|auto|both] |"
              " dialog CAPTION SECONDS ok|yes|no | button | rect CAPTION SECONDS | control CLASS INDEX |"
-             " traymenu SECONDS |"
+             " traymenu SECONDS | menu SECONDS |"
              " record FILE ARGUMENTS...\n",
              stderr);
   return 2;

@@ -7,6 +7,7 @@
 #include "framework/text.h"
 #include "skin/paint/bitmap32_win.h"
 #include "skin/paint/gdi_win.h"
+#include "skin/win/glow_effects.h"
 #include "skin/win/skin_manager.h"
 
 namespace {
@@ -82,7 +83,10 @@ TBitmap32 ImageListPicture(HIMAGELIST List, int Index) {
 TacButtonSkin::TacButtonSkin(TButton& Button, TsCommonData& Data, TacButtonHost& Host)
     : FButton(Button), FData(Data), FHost(Host) {}
 
-TacButtonSkin::~TacButtonSkin() { StopFading(FFade); }
+TacButtonSkin::~TacButtonSkin() {
+  StopFading(FFade);
+  HideGlow(FData.GlowHandle);
+}
 
 int TacButtonSkin::CacheBuilds() { return gCacheBuilds; }
 
@@ -297,6 +301,7 @@ void TacButtonSkin::ChangePaint(bool Clicked, TacAnimatEvent Event) {
   const TsSkinManager* manager = FData.GetSkinManager();
   const unsigned managerEvents = manager ? manager->AnimEffects.ButtonEvents : 0;
   DoChangePaint(FFade, *this, Clicked, fdUp, EventEnabled(Event, AnimatEvents, managerEvents));
+  ShowGlowingIfNeeded(FData, Clicked);
 }
 
 void TacButtonSkin::MouseEnter() {
@@ -440,10 +445,12 @@ void TacButtonSkin::SkinnedMessage(TMessage& Message) {
       WithoutRedraw(Message);
       FData.Focused = false;
       FData.Invalidate();
+      HideGlow(FData.GlowHandle);
       return;
     case WM_ENABLE:
       // The native button would paint itself; the skin repaints instead.
       if (!Message.WParam) StopFading(FFade);
+      HideGlow(FData.GlowHandle);
       FData.MouseAbove = false;
       FData.UpdatingMark = false;
       FData.Invalidate();
@@ -469,6 +476,12 @@ void TacButtonSkin::SkinnedMessage(TMessage& Message) {
       return;
     case WM_WINDOWPOSCHANGED:
       FData.BackgroundChanged = true;
+      if (const auto* pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
+          pos && ((~pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) || (pos->flags & SWP_HIDEWINDOW)))
+        HideGlow(FData.GlowHandle);  // a glow would stay where the button was
+      return CommonProcessing(Message);
+    case WM_CANCELMODE:
+      HideGlow(FData.GlowHandle);
       return CommonProcessing(Message);
     case WM_UPDATEUISTATE:
       if (!visible) return Inherited(Message);

@@ -24,6 +24,8 @@ struct TMenuSeen {
   std::vector<std::wstring> Items;  // names, "-" for separators, in order
   std::vector<bool> Enabled;
   std::wstring Choose;  // the item to click, if any
+  std::wstring CloseShortCut;
+  bool TabInCaption = false;
 };
 TMenuSeen gSeen;
 
@@ -40,6 +42,8 @@ void RecordPopup(TsSystemMenu& Menu, HWND Owner, int X, int Y) {
     TMenuItem* item = root.GetItem(i);
     gSeen.Items.push_back(item->GetCaption() == L"-" ? L"-" : item->GetName());
     gSeen.Enabled.push_back(item->GetEnabled());
+    gSeen.TabInCaption |= item->GetCaption().find(L'\t') != std::wstring::npos;
+    if (item->GetName() == L"acIC") gSeen.CloseShortCut = item->GetShortCutText();
     if (!gSeen.Choose.empty() && item->GetName() == gSeen.Choose) chosen = item;
   }
   if (chosen) chosen->Click();
@@ -354,6 +358,9 @@ TEST_F(CaptionButtonsTest, TheSystemMenuOpensBelowTheIconWithTheLoginWindowsItem
   // Restore and size show but cannot act; minimise and maximise are not there.
   EXPECT_EQ(gSeen.Items, (std::vector<std::wstring>{L"acIR", L"acIM", L"acIS", L"-", L"acIC"}));
   EXPECT_EQ(gSeen.Enabled, (std::vector<bool>{false, true, false, true, true}));
+  // The system's "Close<tab>Alt+F4": the shortcut is shown apart, right-aligned.
+  EXPECT_FALSE(gSeen.TabInCaption);
+  EXPECT_EQ(gSeen.CloseShortCut, L"Alt+F4");
 
   SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, ' ');  // Alt+Space
   EXPECT_EQ(gSeen.Calls, 2);

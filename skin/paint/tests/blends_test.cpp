@@ -96,6 +96,32 @@ TEST(Blends, BlendTransRectangleSkipsKeyPixelsAndClips) {
   EXPECT_EQ(RowOf(dst3, 0), (std::vector<TsColor>{0x00FF00FF, 0}));
 }
 
+TEST(Blends, BlendTransRectangleIsTheRealArithmeticForEveryPairOfBytes) {
+  // Source channels s and destination channels d over all 256 x 256 pairs
+  // (blue s, d; green 255 - s, d; red s, 255 - d), for weights the integer
+  // form takes and weights it leaves to the doubles.
+  TBitmap32 src(256, 256), dst(256, 256);
+  for (const double x : {0.4, 0.5, 0.6, 0.25, 1.0 / 3, 0.0, 1.0, 0.123456789, 0.999, -0.5, 1.5}) {
+    for (int s = 0; s < 256; ++s)
+      for (int d = 0; d < 256; ++d) {
+        SetAPixel(src, d, s, static_cast<TsColor>(0x11000000 | s << 16 | (255 - s) << 8 | s));
+        SetAPixel(dst, d, s, static_cast<TsColor>(0x22000000 | (255 - d) << 16 | d << 8 | d));
+      }
+    BlendTransRectangle(dst, 0, 0, clNone, x, {0, 0, 255, 255}, src);
+    const auto expected = [x](int sc, int dc) { return ClampByte(Trunc(sc - (sc - dc) * x)); };
+    int wrong = 0;
+    for (int s = 0; s < 256; ++s)
+      for (int d = 0; d < 256; ++d) {
+        const TsColor want = 0x22000000u | static_cast<TsColor>(expected(s, 255 - d)) << 16 |
+                             static_cast<TsColor>(expected(255 - s, d)) << 8 | static_cast<TsColor>(expected(s, d));
+        if (GetAPixel(dst, d, s) != want && ++wrong <= 3)
+          ADD_FAILURE() << "weight " << x << ", s " << s << ", d " << d << ": " << std::hex << GetAPixel(dst, d, s)
+                        << " not " << want;
+      }
+    EXPECT_EQ(wrong, 0) << "weight " << x;
+  }
+}
+
 TEST(Blends, BlendTransBitmapAndFadeMoveTowardAColour) {
   TBitmap32 bmp = RowBitmap({0x120000C8, 0x00FF00FF});
   BlendTransBitmap(bmp, 0x640000, 0.5);  // blue 200 halfway to 100

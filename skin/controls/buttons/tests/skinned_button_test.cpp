@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -15,6 +16,8 @@
 #include "skin/controls/buttons/skinned_button.h"
 #include "skin/forms/skin_provider.h"
 #include "skin/paint/bitmap32_win.h"
+#include "skin/paint/items/glow_picture.h"
+#include "skin/win/glow_effects.h"
 #include "skin/win/skin_manager.h"
 #include "skins/internal_skin.h"
 #include "tests/support/leak_probe.h"
@@ -104,6 +107,25 @@ TRect DiffBox(const TBitmap32& a, const TBitmap32& b) {
         box.Bottom = std::max(box.Bottom, y + 1);
       }
   return box;
+}
+
+// The thread's top-level windows, all of them or only the visible glows.
+std::vector<HWND> ThreadWindows(bool VisibleGlowsOnly) {
+  struct TFound {
+    bool Glows;
+    std::vector<HWND> Windows;
+  } found{VisibleGlowsOnly, {}};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM param) {
+        auto& f = *reinterpret_cast<TFound*>(param);
+        wchar_t name[32]{};
+        GetClassNameW(window, name, 32);
+        if (!f.Glows || (IsWindowVisible(window) && std::wstring(name) == L"LanqueGlow")) f.Windows.push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found.Windows;
 }
 
 }  // namespace
@@ -300,6 +322,64 @@ TEST_F(SkinnedButtonTest, TenThousandHoversLeaveHandlesAndMemoryFlat) {
   };
   hover(100);
   const TLeakProbe before = TLeakProbe::Take();
+  const size_t windows = ThreadWindows(false).size();
   hover(10000);
   EXPECT_EQ(TLeakProbe::Take().DriftSince(before), "");
+  EXPECT_EQ(ThreadWindows(false).size(), windows);  // every hover glowed, in the same window
+}
+
+TEST_F(SkinnedButtonTest, AHotButtonGlowsInOneClickThroughWindowAroundItUntilLeftPressedOrDisabled) {
+  ::SetFocus(Edit->GetHandle());
+  const TsGeneralData& section = Manager->Model.gd[static_cast<size_t>(Button->SkinData.SkinIndex)];
+  ASSERT_GT(section.Glow, 0);
+  const int image = Manager->Model.GetMaskIndex("BUTTON", "GLOW0");
+  ASSERT_GE(image, 0);
+  RECT bounds{};
+  GetWindowRect(Handle(), &bounds);
+  const TacGlowPlacement expected =
+      GlowPlacement({bounds.left, bounds.top, bounds.right, bounds.bottom}, {0, 0, 75, 25},
+                    ImageMargins(Manager->Model.ma[static_cast<size_t>(image)]), section.GlowMargin);
+  const auto glowRect = [&] {
+    const std::vector<HWND> glows = ThreadWindows(true);
+    EXPECT_EQ(glows.size(), 1u);
+    RECT r{};
+    if (!glows.empty()) GetWindowRect(glows.front(), &r);
+    return TRect{r.left, r.top, r.right, r.bottom};
+  };
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    bool glows;
+  };
+  const Step steps[] = {
+      {"not hovered", [] {}, false},
+      {"hovered", [&] { Send(CM_MOUSEENTER); }, true},
+      {"hovered again", [&] { Send(CM_MOUSEENTER); }, true},
+      {"pressed", [&] { Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 12)); }, false},
+      {"released", [&] { Send(WM_LBUTTONUP, 0, MAKELPARAM(30, 12)); }, false},
+      {"left", [&] { Send(CM_MOUSELEAVE); }, false},
+      {"hovered after the click", [&] { Send(CM_MOUSEENTER); }, true},
+      {"disabled", [&] { Button->SetEnabled(false); }, false},
+      {"enabled and hovered", [&] { Button->SetEnabled(true); Send(CM_MOUSEENTER); }, true},
+      {"moved", [&] { Button->SetBounds(220, 192, 75, 25); }, false},
+  };
+  for (const Step& step : steps) {
+    step.act();
+    WaitForFade();
+    SCOPED_TRACE(step.what);
+    if (!step.glows) {
+      EXPECT_TRUE(ThreadWindows(true).empty());
+      continue;
+    }
+    EXPECT_EQ(glowRect(), expected.Window);
+    // A click on the glow beside the button reaches the form below it.
+    const POINT beside{expected.Window.Left + 2, (expected.Window.Top + expected.Window.Bottom) / 2};
+    EXPECT_EQ(WindowFromPoint(beside), Form->GetHandle());
+  }
+  // The same without glowing allowed.
+  Send(CM_MOUSELEAVE);
+  Manager->Effects.AllowGlowing = false;
+  Send(CM_MOUSEENTER);
+  WaitForFade();
+  EXPECT_TRUE(ThreadWindows(true).empty());
 }

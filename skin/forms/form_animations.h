@@ -1,0 +1,78 @@
+#pragma once
+// The show, hide, minimise and restore animations of a skinned form, each
+// on a layered cover window of its own that shows a picture of the form
+// (frame and children) frame by frame; the frames come from
+// skin/forms/animation/. The show runs at once and blocks the form's
+// thread, 12 ms a frame; the hide, minimise and restore are driven by a
+// threaded timer. Whatever ends an animation (its last frame, a close, a
+// second show, a skin change, the provider going) frees its cover and
+// leaves the form drawable, visible as its state says and not layered.
+#include <functional>
+#include <memory>
+
+#include <windows.h>
+
+#include "framework/messages.h"
+#include "skin/forms/animation/form_animation.h"
+
+class TsSkinProvider;
+
+enum TacAnimKind { akShow, akHide, akMinimize, akRestore };
+
+// One frame as it is pushed to its cover: the kind, the frame's number, the
+// frame, and the cover's place on the screen.
+struct TacAnimStep {
+  TacAnimKind Kind = akShow;
+  int Index = 0;
+  TacAnimFrame Frame;
+  RECT Cover{};
+};
+
+// For tests: a hook that sees every frame (false ends the animation there,
+// as an early return would), whether frames are paced 12 ms apart (without,
+// the hide also runs at once), a show held at a frame (the show stops there
+// and leaves its cover, for a picture of it), and the platform's condition
+// for a stepped minimise forced on (1) or off (0).
+struct TacAnimSwitches {
+  std::function<bool(const TacAnimStep&)> OnStep;
+  bool Paced = true;
+  int HoldShowAt = -1;
+  int SmoothMinimize = -1;
+};
+TacAnimSwitches& AnimSwitches();
+
+// True while a show or hide animation runs.
+extern bool InAnimationProcess;
+
+class TacFormAnimator {
+ public:
+  explicit TacFormAnimator(TsSkinProvider& Provider);
+  ~TacFormAnimator();
+  TacFormAnimator(const TacFormAnimator&) = delete;
+  TacFormAnimator& operator=(const TacFormAnimator&) = delete;
+
+  // The form's messages, before its own handling: showing, hiding,
+  // minimising and restoring start the animations. Never answers one.
+  void Message(const TMessage& Message);
+  // Ends every running animation of the form at once.
+  void Stop();
+
+ private:
+  struct TCover;
+  struct TTimed;
+  void ArmShow();
+  void RunShow();
+  void StartHide();
+  void StartMinimize();
+  void StartRestore();
+  void EndMinimize(bool restored);
+  bool Push(TCover& Cover, TacAnimKind Kind, int Index, const TacAnimFrame& Frame, POINT At);
+
+  TsSkinProvider& FProvider;
+  bool FShowArmed = false;
+  bool FShowing = false;
+  bool FLayered = false;  // the form was made layered by an animation
+  std::unique_ptr<TTimed> FTimed;    // the running hide, minimise or restore
+  std::unique_ptr<TTimed> FRetired;  // the one stopped last
+  std::unique_ptr<TacMinimizeAnim> FMinimized;  // a finished minimise, for its restore
+};
