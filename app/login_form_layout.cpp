@@ -3,6 +3,7 @@
 #include "app/login_form.h"
 
 #include "app/resources.h"
+#include "skin/forms/skin_hook.h"
 #include "skins/internal_skin.h"
 #include "skin/data/jpeg_decode.h"
 
@@ -73,6 +74,7 @@ void TForm1::BuildLayout() {
   sSkinManager1->MenuSupport.IcoLineSkin = "ICOLINE";
   sSkinManager1->SetSkinName(kInternalSkinName);
   sSkinManager1->Loaded();  // announces the skin (acmNewSkin)
+  new TacSkinHook(sSkinManager1);  // system dialogs and message boxes wear the skin
 
   SetName(L"Form1");
   SetCaption(L"蓝鹊商务版登陆");

@@ -61,6 +61,11 @@ void TControl::SetText(std::wstring Value) {
   TextChanged();
 }
 
+void TControl::SetParentFont(bool Value) {
+  FParentFont = Value;
+  if (Value) ParentFontChanged();
+}
+
 void TControl::ParentFontChanged() {
   if (!FParentFont || !FParent) return;
   FSettingParentFont = true;

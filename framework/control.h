@@ -56,6 +56,9 @@ class TControl : public TComponent {
 
   TColor GetColor() const { return FColor; }
   void SetColor(TColor Value);
+  // The control takes its parent's font (cleared by any change of its own font).
+  bool GetParentFont() const { return FParentFont; }
+  void SetParentFont(bool Value);
 
   virtual void Invalidate();
   // Sends a message through WindowProc and returns its result.

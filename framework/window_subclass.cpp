@@ -24,6 +24,15 @@ void TWindowSubclass::Detach() {
   FWindow = nullptr;
 }
 
+void TWindowSubclass::LeaveInChain() {
+  FHandler = nullptr;
+  if (!FWindow) {
+    delete this;
+    return;
+  }
+  FOrphan = true;
+}
+
 void TWindowSubclass::CallDefault(TMessage& Message) {
   if (!FWindow) return;
   if (Message.Msg == WM_NCDESTROY) FPassedOn = true;
@@ -47,7 +56,9 @@ LRESULT CALLBACK TWindowSubclass::SubclassProc(HWND Window, UINT Msg, WPARAM WPa
     RemoveWindowSubclass(Window, SubclassProc, reinterpret_cast<UINT_PTR>(self));
     self->FWindow = nullptr;
   }
-  return message.Result;
+  const LRESULT result = message.Result;
+  if (self->FOrphan) delete self;
+  return result;
 }
 
 namespace {

@@ -24,6 +24,11 @@ class TWindowSubclass {
 
   bool Attach(HWND Window);
   void Detach();
+  // Hands the subclass over to its window: from now on it only passes
+  // messages on and frees itself at the window's end. For a subclass that
+  // cannot leave yet because a procedure set after it (not a subclass of the
+  // chain) would lose its way back. The caller lets go of the object.
+  void LeaveInChain();
   HWND GetWindow() const { return FWindow; }
   bool Attached() const { return FWindow != nullptr; }
 
@@ -56,6 +61,7 @@ class TWindowSubclass {
   THandler FHandler;
   HWND FWindow = nullptr;
   bool FPassedOn = false;  // the message now handled went down the chain
+  bool FOrphan = false;    // left in the chain; frees itself at WM_NCDESTROY
   // Shared with calls in progress, which find out from it whether the
   // subclass was freed under them.
   std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);

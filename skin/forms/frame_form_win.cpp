@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "framework/application.h"
+#include "skin/forms/frame/frame_region.h"
+#include "skin/paint/gdi_win.h"
 
 const TacFrameMetrics& SystemFrameMetrics() {
   static const TacFrameMetrics metrics = [] {
@@ -31,9 +33,8 @@ std::string SystemCodePage(const std::wstring& text) {
 
 }  // namespace
 
-TacFrameForm DescribeForm(TForm& Form) {
+TacFrameForm DescribeWindow(HWND window) {
   TacFrameForm f;
-  HWND window = Form.GetHandle();
   RECT bounds{}, client{};
   GetWindowRect(window, &bounds);
   GetClientRect(window, &client);
@@ -43,23 +44,63 @@ TacFrameForm DescribeForm(TForm& Form) {
   f.ClientHeight = client.bottom;
   const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
   f.Style = static_cast<unsigned>(style);
-  f.BorderStyle = Form.GetBorderStyle();
-  f.BorderIcons = Form.GetBorderIcons();
   f.WindowState = IsIconic(window) ? wsMinimized : IsZoomed(window) ? wsMaximized : wsNormal;
   f.Enabled = IsWindowEnabled(window) != FALSE;
-  f.MainForm = Application && Application->GetMainForm() == &Form;
   f.RightToLeft = (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
   f.ParentedOrChild = (style & WS_CHILD) != 0;
-  f.Caption = SystemCodePage(Form.GetCaption());
-  // The close button follows the window's system menu; without one the
-  // border icons decide, as the system would.
-  f.MenuHasClose = (Form.GetBorderIcons() & biSystemMenu) != 0;
+  const int length = GetWindowTextLengthW(window);
+  std::wstring caption(static_cast<size_t>(length) + 1, L'\0');
+  caption.resize(static_cast<size_t>(GetWindowTextW(window, caption.data(), length + 1)));
+  f.Caption = SystemCodePage(caption);
   f.CloseEnabled = true;
   if (HMENU menu = GetSystemMenu(window, FALSE)) {
     const UINT state = GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND);
     if (state != static_cast<UINT>(-1)) f.CloseEnabled = !(state & (MF_DISABLED | MF_GRAYED));
   }
   return f;
+}
+
+TacFrameForm DescribeForm(TForm& Form) {
+  TacFrameForm f = DescribeWindow(Form.GetHandle());
+  f.BorderStyle = Form.GetBorderStyle();
+  f.BorderIcons = Form.GetBorderIcons();
+  f.MainForm = Application && Application->GetMainForm() == &Form;
+  f.Caption = SystemCodePage(Form.GetCaption());
+  // The close button follows the window's system menu; without one the
+  // border icons decide, as the system would.
+  f.MenuHasClose = (Form.GetBorderIcons() & biSystemMenu) != 0;
+  return f;
+}
+
+void CopyFrameToWindow(HWND window, const TacFrameCache& cache) {
+  const TBitmap32& picture = cache.Bitmap();
+  const TacFrameGeometry& g = cache.Layout().Geometry;
+  const int width = picture.Width(), height = picture.Height();
+  const bool captioned = (GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+  const int top = captioned ? g.HeaderHeight : g.BorderHeight;
+  const TWindowDC dc(window);
+  const TOwnedMemoryDC memory(CreateCompatibleDC(dc.Get()));
+  if (!dc.Get() || !memory) return;
+  const TSelectObject selected(memory.Get(), static_cast<HBITMAP>(picture.NativeHandle()));
+  // Four strips around the client area, each straight from the picture.
+  BitBlt(dc.Get(), 0, 0, width, top, memory.Get(), 0, 0, SRCCOPY);
+  BitBlt(dc.Get(), 0, top, g.BorderWidth, height - top, memory.Get(), 0, top, SRCCOPY);
+  BitBlt(dc.Get(), 0, height - g.BorderHeight, width, g.BorderHeight, memory.Get(), 0, height - g.BorderHeight,
+         SRCCOPY);
+  BitBlt(dc.Get(), width - g.BorderWidth, top, g.BorderWidth, height - top, memory.Get(), width - g.BorderWidth, top,
+         SRCCOPY);
+}
+
+void ApplyFrameRegion(HWND window, const TsSkinModel& skin, const TacFrameCache& cache, const TacFrameForm& form,
+                      bool redraw) {
+  const TacWindowRegion region = FrameRegion(skin, cache.Sections(), form, cache.Layout());
+  if (region.Remove) {
+    SetWindowRgn(window, nullptr, redraw);
+    return;
+  }
+  TOwnedRegion rgn = RegionFromRects(region.Rects);
+  // From here on the region is the system's: it is never deleted by us.
+  if (rgn && SetWindowRgn(window, rgn.Get(), redraw)) rgn.Release();
 }
 
 TBitmap32 IconPicture(HICON Icon, int Size) {

@@ -4,6 +4,7 @@
 // the frame's rectangles.
 #include "base/win_handles.h"
 #include "framework/form.h"
+#include "skin/forms/frame/frame_cache.h"
 #include "skin/forms/frame/frame_form.h"
 #include "skin/paint/gdi_win.h"
 
@@ -13,6 +14,18 @@ const TacFrameMetrics& SystemFrameMetrics();
 // The form's window as the frame sees it (sizes, style, state, caption in
 // the system code page, system menu). The provider adds its own options.
 TacFrameForm DescribeForm(TForm& Form);
+
+// What every window's description shares (sizes, style, state, enabled,
+// caption, the close item of its system menu); the rest is the caller's.
+TacFrameForm DescribeWindow(HWND Window);
+
+// Copies the frame (the four strips around the client area) from the
+// picture onto the window.
+void CopyFrameToWindow(HWND Window, const TacFrameCache& Cache);
+
+// Gives the window the region cut from the picture's corners.
+void ApplyFrameRegion(HWND Window, const TsSkinModel& Skin, const TacFrameCache& Cache, const TacFrameForm& Form,
+                      bool Redraw);
 
 // An icon as a 32-bit picture with straight alpha (from its own alpha, or
 // its mask when it has none), at Size x Size pixels.

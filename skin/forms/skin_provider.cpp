@@ -36,6 +36,7 @@ TsSkinProvider::TsSkinProvider(TComponent* AOwner)
 TsSkinProvider::~TsSkinProvider() {
   KillAnimations();
   FAnimator.reset();
+  FAdapter.reset();
   HookedForms().Remove(FForm);
   // Freed before its form: the form is whole and gets its own look back. Freed
   // with it, the form has already let go of the hooks (Released).
@@ -121,10 +122,13 @@ void TsSkinProvider::PrepareForm() {
   FCache.RegionStale = true;
   SetWindowPos(window, nullptr, 0, 0, 0, 0,
                SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (!FAdapter) FAdapter = std::make_unique<TacCtrlAdapter>(*this);
+  FAdapter->AddAllItems();
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_ERASE);
 }
 
 void TsSkinProvider::RestoreForm() {
+  FAdapter.reset();
   if (!FPrepared || !FForm->HandleAllocated()) {
     FPrepared = false;
     return;
@@ -177,17 +181,8 @@ bool TsSkinProvider::PrepareCache() {
 
 void TsSkinProvider::UpdateRgn(bool Redraw) {
   if (!FDrawNonClientArea || !FForm->HandleAllocated() || FUpdatingRegion) return;
-  const TacWindowRegion region =
-      FrameRegion(SkinData.GetSkinManager()->Model, FCache.Sections(), Describe(), FCache.Layout());
-  HWND window = FForm->GetHandle();
   FUpdatingRegion = true;
-  if (region.Remove) {
-    SetWindowRgn(window, nullptr, Redraw);
-  } else {
-    TOwnedRegion rgn = RegionFromRects(region.Rects);
-    // From here on the region is the system's: it is never deleted by us.
-    if (rgn && SetWindowRgn(window, rgn.Get(), Redraw)) rgn.Release();
-  }
+  ApplyFrameRegion(FForm->GetHandle(), SkinData.GetSkinManager()->Model, FCache, Describe(), Redraw);
   FUpdatingRegion = false;
   FCache.RegionStale = false;
 }
@@ -196,23 +191,7 @@ void TsSkinProvider::PaintFrame() {
   if (!FDrawNonClientArea || !FForm->HandleAllocated() || !IsWindowVisible(FForm->GetHandle())) return;
   if (!PrepareCache()) return;
   if (FCache.RegionStale) UpdateRgn(false);
-  HWND window = FForm->GetHandle();
-  const TBitmap32& picture = FCache.Bitmap();
-  const TacFrameGeometry& g = FCache.Layout().Geometry;
-  const int width = picture.Width(), height = picture.Height();
-  const bool captioned = (GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
-  const int top = captioned ? g.HeaderHeight : g.BorderHeight;
-  const TWindowDC dc(window);
-  const TOwnedMemoryDC memory(CreateCompatibleDC(dc.Get()));
-  if (!dc.Get() || !memory) return;
-  const TSelectObject selected(memory.Get(), static_cast<HBITMAP>(picture.NativeHandle()));
-  // Four strips around the client area, each straight from the picture.
-  BitBlt(dc.Get(), 0, 0, width, top, memory.Get(), 0, 0, SRCCOPY);
-  BitBlt(dc.Get(), 0, top, g.BorderWidth, height - top, memory.Get(), 0, top, SRCCOPY);
-  BitBlt(dc.Get(), 0, height - g.BorderHeight, width, g.BorderHeight, memory.Get(), 0, height - g.BorderHeight,
-         SRCCOPY);
-  BitBlt(dc.Get(), width - g.BorderWidth, top, g.BorderWidth, height - top, memory.Get(), width - g.BorderWidth, top,
-         SRCCOPY);
+  CopyFrameToWindow(FForm->GetHandle(), FCache);
 }
 
 bool TsSkinProvider::PaintBackground(TWinControl&, HDC DC, const RECT& Client) {
@@ -354,6 +333,13 @@ bool TsSkinProvider::Message(TWinControl&, TMessage& Message) {
       PaintFrame();
       return true;
     case WM_SIZE: Sized(Message); return true;
+    case WM_SHOWWINDOW:
+    case WM_PARENTNOTIFY:
+      // Controls that came meanwhile are skinned once the form has handled the message.
+      Pass(Message);
+      if (FAdapter && (Message.Msg == WM_SHOWWINDOW ? Message.WParam != 0 : LOWORD(Message.WParam) == WM_CREATE))
+        FAdapter->AddAllItems();
+      return true;
     case WM_MOVE: KillAnimations(); return false;
     case WM_STYLECHANGED: StyleChanged(Message); return true;
     case WM_WINDOWPOSCHANGING: PositionChanging(Message); return false;

@@ -11,6 +11,7 @@
 
 #include "framework/form.h"
 #include "skin/forms/caption_anim.h"
+#include "skin/forms/ctrl_adapter.h"
 #include "skin/forms/form_animations.h"
 #include "skin/forms/frame/frame_cache.h"
 #include "skin/forms/system_menu.h"
@@ -36,6 +37,11 @@ class TsSkinProvider : public TComponent, private TSkinHooks {
   bool GetDrawNonClientArea() const { return FDrawNonClientArea; }
   void SetDrawNonClientArea(bool Value);
   bool DrawClientArea = true;
+  // Asked before an ordinary control of the form is skinned from outside:
+  // clearing Allow leaves it alone; Section may be changed.
+  std::function<void(TControl* Control, bool& Allow, std::string& Section)> OnSkinItem;
+  // The skinning of the form's ordinary controls; none while unskinned.
+  TacCtrlAdapter* GetAdapter() const { return FAdapter.get(); }
 
   // The form's skin data: section "FORM", control kind 224.
   TsCommonData SkinData;
@@ -142,5 +148,6 @@ class TsSkinProvider : public TComponent, private TSkinHooks {
   TOwnedFont FCaptionFont;
   int FCaptionTextHeight = 0;
   std::unique_ptr<TsGdiTextRasteriser> FRaster;
+  std::unique_ptr<TacCtrlAdapter> FAdapter;
   std::unique_ptr<TacFormAnimator> FAnimator;  // made last, freed first
 };

@@ -188,6 +188,10 @@ class TsSkinManager : public TComponent {
   unsigned SkinningRules = srStdForms | srStdDialogs | srThirdParty;
 
   TNotifyEvent OnActivate, OnDeactivate, OnBeforeChange, OnAfterChange, OnSkinLoading, OnSkinListChanged;
+  // Asked before a system dialog is skinned; clearing Allow keeps its system look.
+  std::function<void(HWND Window, bool& Allow)> OnSysDlgInit;
+  // How many skinned system dialogs may be visible at once, the new one included.
+  int DialogsLevel = 2;
   // Shows a message box; tests replace it. Arguments: text, caption, flags.
   std::function<void(const std::string&, const std::string&, unsigned)> ShowMessage;
 

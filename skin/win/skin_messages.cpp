@@ -87,6 +87,11 @@ TListenerList<HWND>& HookedDialogWindows() {
   return windows;
 }
 
+TListenerList<TacBroadcastListener*>& BroadcastListeners() {
+  static TListenerList<TacBroadcastListener*> listeners;
+  return listeners;
+}
+
 void AppBroadCastS(TMessage& message) {
   if (Application) {
     for (int i = Application->GetComponentCount() - 1; i >= 0; --i) {
@@ -99,6 +104,10 @@ void AppBroadCastS(TMessage& message) {
 }
 
 void SendToHooked(TMessage& message) {
+  BroadcastListeners().Broadcast([&message](TacBroadcastListener* listener) {
+    listener->SkinBroadcast(message);
+    return false;
+  });
   HookedForms().Broadcast([&message](TWinControl* form) {
     if (!form->IsDestroying()) SendToForm(form, message);
     return false;

@@ -46,6 +46,15 @@ void AlphaBroadCast(HWND window, TMessage& message);
 TListenerList<TWinControl*>& HookedForms();
 TListenerList<HWND>& HookedDialogWindows();
 
+// Objects that skin windows they do not own (the dialog hook) hear every
+// application broadcast before the hooked windows do.
+class TacBroadcastListener {
+ public:
+  virtual ~TacBroadcastListener() = default;
+  virtual void SkinBroadcast(TMessage& Message) = 0;
+};
+TListenerList<TacBroadcastListener*>& BroadcastListeners();
+
 // The message to every form of the application (last first) that is not
 // being destroyed or loaded and is not skinned by itself, then to its
 // children, then SendToHooked.

@@ -10,6 +10,8 @@
 //                                         prints its text and presses the button
 //   window_probe button                   prints "enabled=0|1" for the sign-in button
 //   window_probe rect CAPTION SECONDS      prints the window's screen rectangle "x y width height"
+//   window_probe boxrect CAPTION SECONDS   prints the screen rectangle of a message box
+//   window_probe close SECONDS            asks the login window to close, as its close button does
 //   window_probe control CLASS INDEX      prints the screen rectangle of a login window
 //                                         control: the INDEXth visible child of the class
 //                                         ("Button" or "Edit"), top to bottom, left to right
@@ -136,6 +138,25 @@ int Dialog(const std::wstring& caption, DWORD seconds, const std::wstring& butto
   return 0;
 }
 
+int BoxRect(const std::wstring& caption, DWORD seconds) {
+  HWND box = nullptr;
+  const ULONGLONG deadline = GetTickCount64() + seconds * 1000ull;
+  while (!((box = FindWindowW(L"#32770", caption.c_str())) && IsWindowVisible(box)) && GetTickCount64() < deadline)
+    Sleep(100);
+  if (!box || !IsWindowVisible(box)) return 1;
+  RECT r;
+  GetWindowRect(box, &r);
+  std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  return 0;
+}
+
+int Close(DWORD seconds) {
+  HWND login = WaitForWindow(kLoginCaption, seconds);
+  if (!login) return 1;
+  PostMessageW(login, WM_CLOSE, 0, 0);
+  return 0;
+}
+
 int ButtonState() {
   HWND window = WaitForWindow(kLoginCaption, 5);
   HWND button = window ? SignInButton(window) : nullptr;
@@ -228,6 +249,8 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"dialog" && argc == 5) return Dialog(argv[2], static_cast<DWORD>(_wtoi(argv[3])), argv[4]);
   if (command == L"button" && argc == 2) return ButtonState();
   if (command == L"rect" && argc == 4) return Rect(argv[2], static_cast<DWORD>(_wtoi(argv[3])));
+  if (command == L"boxrect" && argc == 4) return BoxRect(argv[2], static_cast<DWORD>(_wtoi(argv[3])));
+  if (command == L"close" && argc == 3) return Close(static_cast<DWORD>(_wtoi(argv[2])));
   if (command == L"control" && argc == 4) return Control(argv[2], _wtoi(argv[3]));
   if (command == L"traymenu" && argc == 3) return TrayMenu(static_cast<DWORD>(_wtoi(argv[2])));
   if (command == L"menu" && argc == 3) return MenuRect(static_cast<DWORD>(_wtoi(argv[2])));
