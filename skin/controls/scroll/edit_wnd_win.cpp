@@ -36,6 +36,12 @@ bool MayScroll(UINT Msg) {
 
 }  // namespace
 
+bool TacEditWnd::IsListBox() const {
+  wchar_t name[16] = {};
+  GetClassNameW(Handle(), name, 16);
+  return lstrcmpiW(name, L"ListBox") == 0;
+}
+
 void TacEditWnd::BuildFrame() {
   RECT window{};
   GetWindowRect(Handle(), &window);
@@ -102,6 +108,15 @@ void TacEditWnd::WndProc(TMessage& Message) {
       TacScrollWnd::WndProc(Message);
       // A selection dragged past the edge scrolls the contents.
       if (!ThumbTracking() && GetCapture() == Handle()) UpdateScrolls();
+      return;
+    case WM_VSCROLL:
+      // A list box takes the thumb's position from the message's 16 bits;
+      // beyond them the whole position from the thumb makes the top line.
+      TacScrollWnd::WndProc(Message);
+      if (SendingScroll() && PositionSent() > 0xFFFF && IsListBox() &&
+          (LOWORD(Message.WParam) == SB_THUMBTRACK || LOWORD(Message.WParam) == SB_THUMBPOSITION))
+        CallPrev(LB_SETTOPINDEX, static_cast<WPARAM>(PositionSent()), 0);
+      if (!SendingScroll() && IsWindow(Handle())) UpdateScrolls();
       return;
     case SM_ALPHACMD:
       if (AcmCode(Message.WParam) == acmNewSkin || AcmCode(Message.WParam) == acmRefresh) FFrameStale = true;

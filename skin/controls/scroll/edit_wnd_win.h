@@ -20,6 +20,7 @@ class TacEditWnd : public TacScrollWnd {
 
  private:
   void BuildFrame();
+  bool IsListBox() const;
 
   TBitmap32 FFrame;  // the whole window's picture
   bool FFrameStale = true;

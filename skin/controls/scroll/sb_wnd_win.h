@@ -12,6 +12,7 @@ class TacSBWnd : public TacMainWnd {
   int Paints() const { return FPaints; }
 
  protected:
+  std::string DefaultSection() const override { return "CHECKBOX"; }
   void WndProc(TMessage& Message) override;
 
  private:

@@ -18,9 +18,12 @@ RECT ToRECT(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 
 bool Inside(const RECT& r, POINT p) { return PtInRect(&r, p) != FALSE; }
 
-POINT CursorOfMessage() {
-  const DWORD pos = GetMessagePos();
-  return {static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))};
+// The cursor of a client-area mouse message, on the screen (with the
+// capture it may lie outside the client).
+POINT ScreenPointOf(HWND Window, LPARAM LParam) {
+  POINT p{static_cast<short>(LOWORD(LParam)), static_cast<short>(HIWORD(LParam))};
+  ClientToScreen(Window, &p);
+  return p;
 }
 
 }  // namespace
@@ -124,6 +127,7 @@ void TacScrollWnd::DrawBars(HDC DC) {
     if (own.Get()) DrawBars(own.Get());
     return;
   }
+  ++FBarRepaints;
   const int pressed = FTracker.PressedPortion();
   for (int bar = 0; bar < 2; ++bar)
     if (FBars[bar].Visible) PaintBar(DC, bar, FTracker.TrackedBar() == bar ? pressed : spNone, -1);
@@ -161,7 +165,6 @@ void TacScrollWnd::PaintBar(HDC DC, int Bar, int Pressed, int DragStart) {
   ci.Y += local.Top;
   PaintScrollBar(manager->Model, bmp, ci, look);
   CopyToDC(bmp, {0, 0}, DC, local);
-  ++FBarPaints;
 }
 
 bool TacScrollWnd::HasSizeGrip(const RECT& Corner) const {
@@ -271,6 +274,7 @@ void TacScrollWnd::SendScroll(int Bar, int Code, int Pos) {
   const UINT message = Bar == 0 ? WM_HSCROLL : WM_VSCROLL;
   const LPARAM lock = MAKELPARAM(Code, message);
   FSendingScroll = true;
+  FPositionSent = Pos;
   const LRESULT answer = SendMessageW(window, SM_ALPHACMD, MakeAcmWParam(acmLockRedraw), lock);
   LPARAM lParam = 0;
   if (answer == 1) {
@@ -397,7 +401,7 @@ void TacScrollWnd::WndProc(TMessage& Message) {
       break;
     case WM_MOUSEMOVE:
       if (!FTracker.Tracking()) break;
-      FTracker.Move(CursorOn(FTracker.TrackedBar(), CursorOfMessage()));
+      FTracker.Move(CursorOn(FTracker.TrackedBar(), ScreenPointOf(Handle(), Message.LParam)));
       Message.Result = 0;
       return;
     case WM_LBUTTONUP:

@@ -27,8 +27,8 @@ class TacScrollWnd : public TacMainWnd, private TacScrollHost {
   void UpdateScrolls(bool Force = false);
   // Paints both bars and the corner box (DC: the whole window's, else its own).
   void DrawBars(HDC DC = nullptr);
-  // How many times the bars were painted (each bar counts).
-  int BarPaints() const { return FBarPaints; }
+  // How many times both bars were painted together.
+  int BarRepaints() const { return FBarRepaints; }
   bool ThumbTracking() const { return FTracker.ThumbTracking(); }
 
  protected:
@@ -43,6 +43,8 @@ class TacScrollWnd : public TacMainWnd, private TacScrollHost {
   void CallPrevWithoutBars(TMessage& Message);
   TacFrameEdges Edges() const { return FEdges; }
   bool SendingScroll() const { return FSendingScroll; }
+  // While the adapter sends a scroll message: the whole position it stands for.
+  int PositionSent() const { return FPositionSent; }
 
  private:
   struct TacBar {
@@ -81,9 +83,10 @@ class TacScrollWnd : public TacMainWnd, private TacScrollHost {
   bool FFrameComputed = false;
   bool FStyleLock = false;
   bool FSendingScroll = false;
+  int FPositionSent = 0;
   TacScrollTracker FTracker{*this};
   // Hover, this window's own: the bar and part under the cursor.
   int FHotBar = -1;
   int FHotPortion = spNone;
-  int FBarPaints = 0;
+  int FBarRepaints = 0;
 };
