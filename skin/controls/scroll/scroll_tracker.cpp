@@ -13,9 +13,9 @@ bool TacScrollTracker::Press(int Bar, int Portion, const TacThumbDrag& Drag) {
     return true;
   }
   FPressed = Portion;
-  FHost.DrawBar(Bar, Portion);
   FHost.SendScroll(Bar, Portion, 0);
   if (!Tracking()) return true;  // the window went away or let go while scrolling
+  FHost.DrawBar(Bar, Portion);
   FTimer = kScrollDelayTimer;
   FHost.StartTimer(kScrollDelayTimer, kScrollDelayMs);
   FHost.CaptureMouse(true);
@@ -25,11 +25,13 @@ bool TacScrollTracker::Press(int Bar, int Portion, const TacThumbDrag& Drag) {
 void TacScrollTracker::Move(TacBarCursor Cursor) {
   if (!Tracking()) return;
   if (FThumbTracking) {
-    FHost.DrawDrag(FBar, FDrag.ThumbStartAt(Cursor.Along));
     const int pos = FDrag.PositionAt(Cursor.Along);
-    if (pos == FLastPos) return;
-    FLastPos = pos;
-    FHost.SendScroll(FBar, sbThumbTrack, pos);
+    if (pos != FLastPos) {
+      FLastPos = pos;
+      FHost.SendScroll(FBar, sbThumbTrack, pos);
+      if (!FThumbTracking) return;
+    }
+    FHost.DrawDrag(FBar, FDrag.ThumbStartAt(Cursor.Along));
     return;
   }
   const int pressed = Cursor.Portion == FPortion ? FPortion : spNone;
@@ -51,7 +53,9 @@ bool TacScrollTracker::Tick(unsigned Id, TacBarCursor Cursor) {
     return true;
   }
   Move(Cursor);
-  if (FPressed != spNone) FHost.SendScroll(FBar, FPressed, 0);
+  if (FPressed == spNone) return true;
+  FHost.SendScroll(FBar, FPressed, 0);
+  if (Tracking()) FHost.DrawBar(FBar, FPressed);
   return true;
 }
 

@@ -4,7 +4,8 @@
 // and the cursor on the pressed part, again after a first delay and then at
 // a steady repeat; a press on the thumb follows the cursor and sends the
 // position the thumb stands for. The window behind it (the host) sends the
-// messages, runs the timers and draws the bar.
+// messages, runs the timers and draws the bar. The bar is drawn after each
+// message, since a window may paint the system's bar while it scrolls.
 #include "skin/controls/scroll/scroll_math.h"
 
 inline constexpr unsigned kScrollHoverTimer = 0xFFF2;  // the hover poll
