@@ -30,6 +30,11 @@ void ShowScrollBarWhenNeeded(HWND view) {
 
 constexpr wchar_t kSinkClass[] = L"LanqueBrowserPageSink";
 
+TextViewDecorator& ViewDecorator() {
+  static TextViewDecorator decorator;
+  return decorator;
+}
+
 std::wstring Lower(std::wstring text) {
   for (wchar_t& c : text)
     if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
@@ -80,6 +85,8 @@ struct PageBrowserEngine::Inbox {
   std::vector<Fetched> results;
 };
 
+void SetTextViewDecorator(TextViewDecorator decorator) { ViewDecorator() = std::move(decorator); }
+
 PageBrowserEngine::PageBrowserEngine(HWND container, HttpTimeouts timeouts)
     : timeouts_(timeouts), inbox_(std::make_shared<Inbox>()) {
   xmlInitParser();
@@ -102,6 +109,7 @@ PageBrowserEngine::PageBrowserEngine(HWND container, HttpTimeouts timeouts)
   SendMessageW(view_.Get(), WM_SETFONT,
                reinterpret_cast<WPARAM>(viewFont_ ? viewFont_.Get() : GetStockObject(DEFAULT_GUI_FONT)), 0);
   SendMessageW(view_.Get(), EM_SETLIMITTEXT, 0, 0);
+  if (ViewDecorator()) viewDecoration_ = ViewDecorator()(view_.Get());
   deadline_ = std::make_unique<DeadlineTimer>([this] { NavigationTimedOut(); });
   fit_ = std::make_unique<ContainerFit>(container, [this](const RECT& area) {
     MoveWindow(view_.Get(), 0, 0, area.right, area.bottom, TRUE);
@@ -116,6 +124,7 @@ PageBrowserEngine::~PageBrowserEngine() {
     inbox_->results.clear();
   }
   fit_.reset();
+  viewDecoration_.reset();
   view_.Reset();
   sink_.Reset();
 }

@@ -14,6 +14,12 @@
 #include <functional>
 #include <memory>
 
+// Dresses the text view of every page engine made from now on (the
+// program's skin puts its edit adapter on it); what it gives back is kept
+// for as long as the view lives.
+using TextViewDecorator = std::function<std::shared_ptr<void>(HWND view)>;
+void SetTextViewDecorator(TextViewDecorator decorator);
+
 class PageBrowserEngine final : public WebBrowser {
 public:
   explicit PageBrowserEngine(HWND container, HttpTimeouts timeouts = {});
@@ -41,6 +47,7 @@ private:
 
   HttpTimeouts timeouts_;
   TOwnedWindow view_;
+  std::shared_ptr<void> viewDecoration_;  // let go before the view
   // The text font of message boxes: it has the glyphs of the system's language.
   TOwnedFont viewFont_;
   TOwnedWindow sink_;

@@ -9,6 +9,8 @@
 #include "framework/form.h"
 #include "skin/controls/adapters/btn_wnd.h"
 #include "skin/controls/adapters/static_wnd.h"
+#include "skin/controls/scroll/edit_wnd_win.h"
+#include "skin/controls/scroll/sb_wnd_win.h"
 #include "skin/forms/skin_provider.h"
 #include "skin/win/skin_manager.h"
 
@@ -111,6 +113,8 @@ std::unique_ptr<TacMainWnd> TacCtrlAdapter::DoHook(TWinControl* Control, const s
     if (!manager->IsThirdName(i, wide)) continue;
     if (i == tpButton) adapter = std::make_unique<TacBtnWnd>(window, manager, params);
     else if (i == tpStaticText) adapter = std::make_unique<TacStaticWnd>(window, manager, params);
+    else if (i == tpEdit) adapter = std::make_unique<TacEditWnd>(window, manager, params);
+    else if (i == tpScrollBar) adapter = std::make_unique<TacSBWnd>(window, manager, params);
     else break;  // a list whose adapter this program does not have
   }
   if (adapter && !adapter->Attach()) adapter.reset();

@@ -5,6 +5,8 @@
 
 #include "skin/controls/adapters/btn_wnd.h"
 #include "skin/controls/adapters/static_wnd.h"
+#include "skin/controls/scroll/edit_wnd_win.h"
+#include "skin/controls/scroll/sb_wnd_win.h"
 #include "skin/win/skin_messages.h"
 
 namespace {
@@ -80,6 +82,10 @@ std::unique_ptr<TacMainWnd> TacProvider::AddControl(HWND Child) {
     if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) adapter = std::make_unique<TacBtnWnd>(Child, FManager, params);
   } else if (name == L"link window" || name == L"syslink") {
     adapter = std::make_unique<TacLinkWnd>(Child, FManager, params);
+  } else if ((name == L"edit" && (style & ES_MULTILINE)) || name == L"listbox") {
+    adapter = std::make_unique<TacEditWnd>(Child, FManager, params);
+  } else if (name == L"scrollbar" && !(style & (SBS_SIZEBOX | SBS_SIZEGRIP))) {
+    adapter = std::make_unique<TacSBWnd>(Child, FManager, params);
   }
   if (adapter && !adapter->Attach()) adapter.reset();
   return adapter;

@@ -126,3 +126,11 @@ void TacEditWnd::WndProc(TMessage& Message) {
   TacScrollWnd::WndProc(Message);
   if (MayScroll(Message.Msg) && !SendingScroll() && IsWindow(Handle())) UpdateScrolls();
 }
+
+std::unique_ptr<TacEditWnd> AdaptEditWindow(HWND Window, TsSkinManager* Manager) {
+  if (!Manager || !IsWindow(Window)) return nullptr;
+  auto adapter = std::make_unique<TacEditWnd>(Window, Manager, TacSkinParams{});
+  if (!adapter->Attach()) return nullptr;
+  SetWindowPos(Window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  return adapter;
+}

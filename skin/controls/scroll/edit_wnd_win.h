@@ -27,3 +27,8 @@ class TacEditWnd : public TacScrollWnd {
   bool FFocused = false;
   int FCacheBuilds = 0;
 };
+
+// Puts an edit adapter on a window the program made for itself (the page
+// engine's text view) and recomputes its frame; nullptr without a manager
+// or when the window cannot be adapted.
+std::unique_ptr<TacEditWnd> AdaptEditWindow(HWND Window, TsSkinManager* Manager);

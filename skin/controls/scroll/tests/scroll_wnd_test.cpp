@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "browser/page_engine.h"
 #include "framework/window_subclass.h"
 #include "skin/controls/scroll/tests/scroll_form.h"
 #include "tests/support/message_pump.h"
@@ -204,4 +205,30 @@ TEST(ScrollWnd, ControlArrowClickReachesItsParent) {
   EXPECT_EQ(codes.front(), SB_LINEDOWN);
   EXPECT_GE(form.BarAdapter->Paints(), paints + 2);  // pressed, then released
   parent.Detach();
+}
+
+TEST(ScrollWnd, PageEngineTextViewWearsTheSkinnedBars) {
+  TScrollForm form;
+  TOwnedWindow container(CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 12, 12, 300, 200, form.Window.Get(),
+                                         nullptr, GetModuleHandleW(nullptr), nullptr));
+  SetTextViewDecorator([&](HWND view) -> std::shared_ptr<void> { return AdaptEditWindow(view, form.Manager.get()); });
+  auto engine = std::make_unique<PageBrowserEngine>(container.Get());
+  SetTextViewDecorator({});
+  const HWND view = engine->View();
+  auto* adapter = dynamic_cast<TacEditWnd*>(TacMainWnd::Of(view));
+  ASSERT_NE(adapter, nullptr);
+  std::wstring text;
+  for (int i = 0; i < 100; ++i) text += L"Page line " + std::to_wstring(i) + L"\r\n";
+  SetWindowTextW(view, text.c_str());
+  ShowScrollBar(view, SB_VERT, TRUE);
+  PumpFor(30);
+  ASSERT_TRUE(adapter->BarVisible(1));
+  const RECT bar = adapter->BarScreenRect(1);
+  const LPARAM arrow = ScreenPoint((bar.left + bar.right) / 2, bar.bottom - 2);
+  EXPECT_EQ(SendMessageW(view, WM_NCHITTEST, 0, arrow), HTVSCROLL);
+  SendMessageW(view, WM_NCLBUTTONDOWN, HTVSCROLL, arrow);
+  SendMessageW(view, WM_LBUTTONUP, 0, 0);
+  EXPECT_EQ(SendMessageW(view, EM_GETFIRSTVISIBLELINE, 0, 0), 1);
+  engine.reset();  // the adapter goes with the view
+  EXPECT_FALSE(IsWindow(view));
 }
