@@ -1,5 +1,8 @@
 #include "skin/controls/scroll/sb_wnd_win.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "skin/controls/scroll/scroll_paint.h"
 #include "skin/paint/gdi_win.h"
 #include "skin/win/skin_manager.h"

@@ -1,6 +1,7 @@
 #include "skin/controls/scroll/scroll_wnd_win.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "skin/controls/scroll/scroll_paint.h"
 #include "skin/paint/copies.h"
@@ -46,6 +47,7 @@ TacScrollWnd::~TacScrollWnd() {
 }
 
 void TacScrollWnd::RestoreStdParams() {
+  if (FTracker.Tracking() && GetCapture() == Handle()) ReleaseCapture();
   FTracker.Reset();
   StopHover();
   FFrameComputed = false;
@@ -210,11 +212,11 @@ void TacScrollWnd::CallPrevWithoutBars(TMessage& Message) {
 }
 
 void TacScrollWnd::CalcSize(TMessage& Message) {
-  auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(Message.LParam);
-  const RECT before = params->rgrc[0];
+  // Both forms of the message start with the rectangle to turn into the client's.
+  RECT& client = *reinterpret_cast<RECT*>(Message.LParam);
+  const RECT before = client;
   const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
   CallPrevWithoutBars(Message);
-  RECT& client = params->rgrc[0];
   FEdges = {client.left - before.left, client.top - before.top, before.right - client.right,
             before.bottom - client.bottom};
   for (int bar = 0; bar < 2; ++bar) FBars[bar].HasStyle = (style & kBarStyle[bar]) != 0;
@@ -359,7 +361,7 @@ void TacScrollWnd::WndProc(TMessage& Message) {
   if (!SkinActive()) return TacMainWnd::WndProc(Message);
   switch (Message.Msg) {
     case WM_NCCALCSIZE:
-      if (Message.WParam) return CalcSize(Message);
+      if (Message.LParam) return CalcSize(Message);
       break;
     case WM_NCHITTEST: return HitTest(Message);
     case WM_NCPAINT:
