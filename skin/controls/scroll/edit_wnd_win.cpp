@@ -7,11 +7,17 @@
 
 namespace {
 
-// Messages after which the contents may have moved under the bars.
-bool MayScroll(UINT Msg) {
-  switch (Msg) {
+// Messages after which the window may have set its scroll data (and so
+// painted the system's bars). A key that brings a character does its work
+// with the character; a key-up does none.
+bool MayScroll(const TMessage& Message, HWND Window) {
+  MSG queued;
+  switch (Message.Msg) {
     case WM_KEYDOWN:
-    case WM_KEYUP:
+      return !PeekMessageW(&queued, Window, WM_CHAR, WM_CHAR, PM_NOREMOVE | PM_NOYIELD);
+    case WM_TIMER:  // the window's own (a selection dragged past its edge), not the bars'
+      return Message.WParam != kScrollHoverTimer && Message.WParam != kScrollDelayTimer &&
+             Message.WParam != kScrollRepeatTimer;
     case WM_CHAR:
     case WM_SETFONT:
     case WM_SETTEXT:
@@ -124,7 +130,7 @@ void TacEditWnd::WndProc(TMessage& Message) {
     default: break;
   }
   TacScrollWnd::WndProc(Message);
-  if (MayScroll(Message.Msg) && !SendingScroll() && IsWindow(Handle())) UpdateScrolls();
+  if (!SendingScroll() && IsWindow(Handle()) && MayScroll(Message, Handle())) UpdateScrolls();
 }
 
 std::unique_ptr<TacEditWnd> AdaptEditWindow(HWND Window, TsSkinManager* Manager) {

@@ -104,20 +104,15 @@ TacBarCursor TacScrollWnd::CursorOn(int Bar, POINT Screen) const {
   return {along, inside ? ScrollHitTest(FBars[Bar].Range, Axis(Bar, rect), along) : spNone};
 }
 
-void TacScrollWnd::UpdateScrolls(bool Force) {
+void TacScrollWnd::UpdateScrolls() {
   if (!IsWindowVisible(Handle()) || SkinData().UpdatingMark) return;
-  bool changed = Force;
-  for (int bar = 0; bar < 2; ++bar) {
-    const TacScrollRange range = ReadRange(bar);
-    const TacScrollRange& old = FBars[bar].Range;
-    changed = changed || range.Min != old.Min || range.Max != old.Max || range.Page != old.Page || range.Pos != old.Pos;
-    FBars[bar].Range = range;
-  }
-  if (changed) DrawBars();
+  for (int bar = 0; bar < 2; ++bar) FBars[bar].Range = ReadRange(bar);
+  DrawBars();
 }
 
 TCacheInfo TacScrollWnd::BarBackground() {
   TCacheInfo ci;
+  ci.X = ci.Y = 0;
   ci.FillColor = ColorToRGB(SkinData().GetBGColor(0, Handle()));
   return ci;
 }

@@ -22,9 +22,9 @@ class TacScrollWnd : public TacMainWnd, private TacScrollHost {
   RECT BarScreenRect(int Bar) const;
   bool BarVisible(int Bar) const { return FBars[Bar].Visible; }
   bool ScrollBarEnabled(int Bar) const;
-  // Reads the scroll data again and repaints the bars when it changed (or
-  // always, with Force).
-  void UpdateScrolls(bool Force = false);
+  // Reads the scroll data again and repaints the bars: the window's own
+  // handling may have painted the system's bars over them, changed or not.
+  void UpdateScrolls();
   // Paints both bars and the corner box (DC: the whole window's, else its own).
   void DrawBars(HDC DC = nullptr);
   // How many times both bars were painted together.

@@ -171,13 +171,16 @@ TEST(ScrollWnd, TypingRepaintsTheBarsAtMostOncePerKeyAndBuildsNoFrame) {
   const int builds = form.EditAdapter->CacheBuilds();
   const int repaints = form.EditAdapter->BarRepaints();
   const std::wstring typed = L"abc\rdef\rghi\rjkl\rmno\rpqr\rstu\rvwx\ryz0\r123\r456\r789\rABC\rDEF\rGHI\rJKL\rMNO\rPQR\rSTU\rVWX\rYZ.\r";
+  // As the keyboard brings them: key down, its character, key up, in the queue.
   for (wchar_t c : typed) {
     const WPARAM key = c == L'\r' ? VK_RETURN : static_cast<WPARAM>(VkKeyScanW(c) & 0xFF);
-    SendMessageW(form.Edit, WM_KEYDOWN, key, 1);
-    SendMessageW(form.Edit, WM_CHAR, static_cast<WPARAM>(c), 1);
-    SendMessageW(form.Edit, WM_KEYUP, key, 0xC0000001);
+    PostMessageW(form.Edit, WM_KEYDOWN, key, 1);
+    PostMessageW(form.Edit, WM_CHAR, static_cast<WPARAM>(c), 1);
+    PostMessageW(form.Edit, WM_KEYUP, key, 0xC0000001);
   }
-  PumpFor(20);
+  // Dispatched untranslated: the characters are in the queue already.
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
   EXPECT_GT(SendMessageW(form.Edit, EM_GETLINECOUNT, 0, 0), 20);
   EXPECT_GT(GetScrollPos(form.Edit, SB_VERT), 0);  // the typing scrolled
   EXPECT_EQ(form.EditAdapter->CacheBuilds(), builds);
