@@ -7,6 +7,7 @@
 
 #include "browser/page_engine.h"
 #include "framework/window_subclass.h"
+#include "skin/forms/dialog_provider.h"
 #include "skin/controls/scroll/tests/scroll_form.h"
 #include "tests/support/message_pump.h"
 
@@ -234,4 +235,31 @@ TEST(ScrollWnd, PageEngineTextViewWearsTheSkinnedBars) {
   EXPECT_EQ(SendMessageW(view, EM_GETFIRSTVISIBLELINE, 0, 0), 1);
   engine.reset();  // the adapter goes with the view
   EXPECT_FALSE(IsWindow(view));
+}
+
+TEST(ScrollWnd, DialogChildrenGetTheScrollAdaptersByClassAndStyle) {
+  TScrollForm form;
+  TacProvider provider(form.Window.Get(), form.Manager.get());
+  enum TKind { None, Edit, Bar };
+  struct Case {
+    const wchar_t* Class;
+    DWORD Style;
+    TKind Kind;
+  } const cases[] = {
+      {L"Edit", ES_MULTILINE | WS_VSCROLL, Edit},
+      {L"Edit", ES_AUTOHSCROLL, None},  // one line: not this adapter's
+      {L"ListBox", WS_VSCROLL | LBS_NOTIFY, Edit},
+      {L"ScrollBar", SBS_HORZ, Bar},
+      {L"ScrollBar", SBS_SIZEGRIP, None},
+  };
+  for (const Case& c : cases) {
+    TOwnedWindow child(CreateWindowExW(0, c.Class, L"", WS_CHILD | WS_VISIBLE | c.Style, 0, 0, 120, 80,
+                                       form.Window.Get(), nullptr, GetModuleHandleW(nullptr), nullptr));
+    const std::unique_ptr<TacMainWnd> adapter = provider.AddControl(child.Get());
+    const TKind kind = dynamic_cast<TacEditWnd*>(adapter.get()) ? Edit
+                       : dynamic_cast<TacSBWnd*>(adapter.get()) ? Bar
+                                                                 : None;
+    EXPECT_EQ(kind, c.Kind) << "case " << (&c - cases);
+    if (adapter) EXPECT_EQ(TacMainWnd::Of(child.Get()), adapter.get());
+  }
 }
