@@ -283,7 +283,10 @@ void TacScrollWnd::SendScroll(int Bar, int Code, int Pos) {
     info.nPos = Pos;
     SetScrollInfo(window, Bar == 0 ? SB_HORZ : SB_VERT, &info, FALSE);
   }
-  SendMessageW(window, message, MAKEWPARAM(Code, std::min(std::max(Pos, 0), 0xFFFF)), lParam);
+  // The high word: the position's 16 bits as the system's own bars send them
+  // for a range below 0, at most 0xFFFF above.
+  const WORD high = Pos < 0 ? static_cast<WORD>(Pos) : static_cast<WORD>(std::min(Pos, 0xFFFF));
+  SendMessageW(window, message, MAKEWPARAM(Code, high), lParam);
   if (IsWindow(window)) SendMessageW(window, SM_ALPHACMD, MakeAcmWParam(acmUnlockRedraw), lock);
   FSendingScroll = false;
 }
