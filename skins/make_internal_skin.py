@@ -48,12 +48,13 @@ def light_tone(rgb):
 
 def dark_tone(rgb):
     """Neutral colours with their lightness turned round (white becomes a deep
-    slate, dark text a light grey); the more colourful a colour, the more of
-    its own lightness it keeps, so the accents stay as they are."""
+    slate, dark text a light grey); the more colourful a colour, the more it
+    keeps its own lightness, only lifted a little so that dark accents still
+    read on the dark page."""
     r, g, b = (v / 255 for v in rgb)
     hue, lightness, saturation = colorsys.rgb_to_hls(r, g, b)
     turn = max(0.0, min(1.0, 1.0 - (max(r, g, b) - min(r, g, b)) * 1.6))
-    lightness += (0.10 + 0.80 * (1.0 - lightness) - lightness) * turn
+    lightness = (0.10 + 0.80 * (1.0 - lightness)) * turn + (0.45 + 0.5 * lightness) * (1.0 - turn)
     toned = tuple(int(round(v * 255)) for v in colorsys.hls_to_rgb(hue, lightness, saturation))
     return (254, 0, 255) if toned == MAGENTA else toned  # the key colour stays the key's alone
 
