@@ -71,8 +71,6 @@ TGalleryForm::TGalleryForm(TComponent* AOwner) : TForm(AOwner) {
   FillSkinChooser();
 }
 
-TGalleryForm::~TGalleryForm() { FWatch.reset(); }
-
 void TGalleryForm::ApplyOptions(const TGalleryOptions& Options) {
   if (!Options.SkinDirectory.empty()) SetSkinDirectory(Options.SkinDirectory);
   SetHue(Options.Hue);

@@ -29,7 +29,6 @@ inline constexpr char kGalleryInternalSkin[] = "Lanque";
 class TGalleryForm : public TForm {
  public:
   explicit TGalleryForm(TComponent* AOwner);
-  ~TGalleryForm() override;
 
   // The command line's choices: skin directory, skin, colour changes, skinning.
   void ApplyOptions(const TGalleryOptions& Options);

@@ -145,7 +145,7 @@ void TGalleryForm::BuildLabels(int Left, int Top) {
   LabelBold->GetFont().SetStyle(fsBold);
 }
 
-// The edit and list adapters skin these system windows.
+// Plain system windows, for the window adapters to skin.
 void TGalleryForm::BuildLists(int Left, int Top) {
   AddHeading(L"List and multi-line edit", Left, Top);
   ListBox = PlacePlain(this, L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, WS_EX_CLIENTEDGE, Left,
