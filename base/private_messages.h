@@ -5,6 +5,7 @@
 //
 //   0x8001         WM_APP + 1    WM_PAGEFETCHED: the page engine's fetch has finished (posted to its own window)
 //   0x8002         WM_APP + 2    WM_TIMERHANDOVER: a worker thread's tick for a timer of the timer window's thread
+//   0x8010         WM_APP + 16   WM_SKINFOLDERCHANGED: the skin gallery's watched skin files changed (its form)
 //   0x0401, 0x0405 WM_USER + n   WM_TRAYICON_*: notification icon callbacks (its own hidden window)
 //   0xA100         SM_ALPHACMD   the skin command message; command code in the high word of wParam
 //   0xB000         CM_BASE       framework notices sent through a control's WindowProc
@@ -24,5 +25,6 @@ inline constexpr unsigned CN_BASE = 0xBC00;
 
 inline constexpr unsigned WM_PAGEFETCHED = 0x8000 + 1;            // WM_APP + 1
 inline constexpr unsigned WM_TIMERHANDOVER = 0x8000 + 2;          // WM_APP + 2
+inline constexpr unsigned WM_SKINFOLDERCHANGED = 0x8000 + 16;     // WM_APP + 16
 inline constexpr unsigned WM_TRAYICON_CALLBACK = 0x0400 + 1;      // WM_USER + 1
 inline constexpr unsigned WM_TRAYICON_BALLOONCLICK = 0x0400 + 5;  // WM_USER + 5

@@ -3,8 +3,13 @@
 Master.bmp (every piece on one sheet, magenta where the parent shows through),
 ButtonHuge.bmp and ButtonGlow.bmp (with alpha). Standard library only; the output is the same on every run.
 
-    python3 skins/make_internal_skin.py [OUTPUT_DIR]
+With --dark it draws the same pieces in a dark tone instead (skins/dark/ by
+default): every neutral colour has its lightness turned round, saturated
+accents keep theirs, masks and the magenta key stay as they are.
+
+    python3 skins/make_internal_skin.py [--dark] [OUTPUT_DIR]
 """
+import colorsys
 import math
 import os
 import struct
@@ -36,14 +41,38 @@ def colour_value(rgb):
     return rgb[0] | rgb[1] << 8 | rgb[2] << 16
 
 
+def light_tone(rgb):
+    """The colours as drawn."""
+    return rgb
+
+
+def dark_tone(rgb):
+    """Neutral colours with their lightness turned round (white becomes a deep
+    slate, dark text a light grey); the more colourful a colour, the more it
+    keeps its own lightness, only lifted a little so that dark accents still
+    read on the dark page."""
+    r, g, b = (v / 255 for v in rgb)
+    hue, lightness, saturation = colorsys.rgb_to_hls(r, g, b)
+    turn = max(0.0, min(1.0, 1.0 - (max(r, g, b) - min(r, g, b)) * 1.6))
+    lightness = (0.10 + 0.80 * (1.0 - lightness)) * turn + (0.45 + 0.5 * lightness) * (1.0 - turn)
+    toned = tuple(int(round(v * 255)) for v in colorsys.hls_to_rgb(hue, lightness, saturation))
+    return (254, 0, 255) if toned == MAGENTA else toned  # the key colour stays the key's alone
+
+
 class Canvas:
     def __init__(self, w, h, fill=MAGENTA):
         self.w, self.h = w, h
         self.px = [list(fill) for _ in range(w * h)]
+        self.masks = set()  # pixels of mask bands: levels, not colours
 
     def set(self, x, y, c):
         if 0 <= x < self.w and 0 <= y < self.h:
             self.px[y * self.w + x] = list(c)
+
+    def set_mask(self, x, y, level):
+        if 0 <= x < self.w and 0 <= y < self.h:
+            self.px[y * self.w + x] = [level] * 3
+            self.masks.add(y * self.w + x)
 
     def get(self, x, y):
         return tuple(self.px[y * self.w + x])
@@ -53,13 +82,16 @@ class Canvas:
             for i in range(x, x + w):
                 self.set(i, j, c)
 
-    def save_bmp(self, path):
+    def save_bmp(self, path, tone):
+        """24 bits; every colour but the key and the mask levels through tone."""
         row = (self.w * 3 + 3) & ~3
         data = bytearray()
         for y in range(self.h - 1, -1, -1):
             line = bytearray()
             for x in range(self.w):
-                r, g, b = self.px[y * self.w + x]
+                at = y * self.w + x
+                c = tuple(self.px[at])
+                r, g, b = c if c == MAGENTA or at in self.masks else tone(c)
                 line += bytes((b, g, r))
             line += b"\0" * (row - len(line))
             data += line
@@ -111,9 +143,8 @@ def box(cv, x, y, w, h, *, top, bottom=None, border=None, radius=3, corners=(1, 
                 else:
                     cv.set(x + i, y + j, mix(bg, c, outer))
             else:
-                m = int(round(255 * (1 - outer)))
                 cv.set(x + i, y + j, MAGENTA if outer == 0 else c)
-                cv.set(x + i, mask + j, (m, m, m))
+                cv.set_mask(x + i, mask + j, int(round(255 * (1 - outer))))
 
 
 def blend(cv, i, j, c, a, bg):
@@ -476,6 +507,7 @@ def make_master():
     used = sheet.y + sheet.row_h
     cropped = Canvas(512, used)
     cropped.px = cv.px[: 512 * used]
+    cropped.masks = {at for at in cv.masks if at < 512 * used}
     return cropped, keys, arrows
 
 
@@ -513,10 +545,12 @@ def make_button_glow():
     return size, pixels
 
 
-def save_bmp32(path, size, pixels):
+def save_bmp32(path, size, pixels, tone):
     data = bytearray()
     for y in range(size - 1, -1, -1):
         for r, g, b, a in pixels[y * size:(y + 1) * size]:
+            if a:
+                r, g, b = tone((r, g, b))
             data += bytes((b, g, r, a))
     header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
     info = struct.pack("<IiiHHIIiiII", 40, size, size, 1, 32, 0, len(data), 2835, 2835, 0, 0)
@@ -524,12 +558,12 @@ def save_bmp32(path, size, pixels):
         f.write(header + info + data)
 
 
-def options_text(keys, arrows):
-    c = colour_value
+def options_text(keys, arrows, name, tone, description):
+    c = lambda rgb: colour_value(tone(rgb))
     g = lambda a, b, pct=100, kind=0: "%d;%d;%d;%d;0" % (c(a), c(b), pct, kind)
     sections = [
         ("GLOBALINFO", [
-            ("VERSION", "8.50"), ("AUTHOR", "lanque"), ("DESCRIPTION", "Calm blue business skin of the client"),
+            ("VERSION", "8.50"), ("AUTHOR", "lanque"), ("DESCRIPTION", description),
             ("MASTERBITMAP", "Master.bmp"), ("COLOR", c(PAGE)), ("FONTCOLOR", c(TEXT)),
             ("TCBOTTOM", c(ACCENT)), ("TCTOP", c(ACCENT_DARK)), ("BORDERCOLOR", c(LINE)),
             ("BORDERWIDTH", 4), ("TITLEHEIGHT", 32), ("MAXHEIGHT", 28), ("FORMOFFSET", 4),
@@ -618,7 +652,7 @@ def options_text(keys, arrows):
          + keys["SCROLLSLIDERH"]),
         ("SCROLLSLIDERV", [("PARENTCLASS", "SCROLLSLIDERH")]),
     ]
-    lines = ["; The internal skin of the client. Generated by skins/make_internal_skin.py."]
+    lines = ["; The %s skin of the client. Generated by skins/make_internal_skin.py." % name]
     for name, pairs in sections:
         lines.append("")
         lines.append("[%s]" % name)
@@ -626,15 +660,25 @@ def options_text(keys, arrows):
     return "\r\n".join(lines) + "\r\n"
 
 
+TONES = {  # folder name: colour tone, description
+    "internal": (light_tone, "Calm blue business skin of the client"),
+    "dark": (dark_tone, "Dark slate skin of the client"),
+}
+
+
 def main():
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), "internal")
+    args = sys.argv[1:]
+    name = "dark" if "--dark" in args else "internal"
+    args = [a for a in args if a != "--dark"]
+    out = args[0] if args else os.path.join(os.path.dirname(os.path.abspath(__file__)), name)
+    tone, description = TONES[name]
     os.makedirs(out, exist_ok=True)
     master, keys, arrows = make_master()
-    master.save_bmp(os.path.join(out, "Master.bmp"))
-    make_button_huge().save_bmp(os.path.join(out, "ButtonHuge.bmp"))
-    save_bmp32(os.path.join(out, "ButtonGlow.bmp"), *make_button_glow())
+    master.save_bmp(os.path.join(out, "Master.bmp"), tone)
+    make_button_huge().save_bmp(os.path.join(out, "ButtonHuge.bmp"), tone)
+    save_bmp32(os.path.join(out, "ButtonGlow.bmp"), *make_button_glow(), tone)
     with open(os.path.join(out, "Options.dat"), "w", newline="") as f:
-        f.write(options_text(keys, arrows))
+        f.write(options_text(keys, arrows, name, tone, description))
 
 
 if __name__ == "__main__":
