@@ -17,10 +17,7 @@ TacDialogWnd::TacDialogWnd(HWND Window, TsSkinManager* Manager, const TacSkinPar
   FHadSysMenu = (GetWindowLongPtrW(Window, GWL_STYLE) & WS_SYSMENU) != 0;
 }
 
-TacDialogWnd::~TacDialogWnd() {
-  FAnimator.reset();
-  Detach();
-}
+TacDialogWnd::~TacDialogWnd() { Detach(); }
 
 TacSysMenuState TacDialogWnd::MenuState() const { return SysMenuState(Describe()); }
 

@@ -105,6 +105,10 @@ void SetLayered(HWND window, bool on, BYTE alpha) {
   }
 }
 
+// A window inside another; an owned top-level window (a dialog) is none,
+// although GetParent names its owner.
+bool IsChildWindow(HWND window) { return (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0; }
+
 void Redraw(HWND window) {
   if (IsWindow(window))
     RedrawWindow(window, nullptr, nullptr,
@@ -267,7 +271,7 @@ void TacFormAnimator::Message(const TMessage& Message) {
 void TacFormAnimator::ArmShow() {
   HWND window = FTarget.AnimWindow();
   const TacFormAnimation show = FTarget.AnimEffect(akShow);
-  if (FShowing || GetParent(window) || IsIconic(window)) return;
+  if (FShowing || IsChildWindow(window) || IsIconic(window)) return;
   if (!FMinimized && (!show.Active || FormAnimSteps(show.Time) == 0)) return;
   // Shown at alpha 1 until the cover has taken over, so nothing of the form is seen.
   FShowArmed = true;
@@ -321,7 +325,7 @@ void TacFormAnimator::RunShow() {
 void TacFormAnimator::StartHide() {
   HWND window = FTarget.AnimWindow();
   const TacFormAnimation hide = FTarget.AnimEffect(akHide);
-  if (!hide.Active || FormAnimSteps(hide.Time) == 0 || GetParent(window) || IsIconic(window)) return;
+  if (!hide.Active || FormAnimSteps(hide.Time) == 0 || IsChildWindow(window) || IsIconic(window)) return;
   if (gHiding) gHiding->Stop();  // at most one hide on the screen
   Stop();
   FTarget.PrepareAnimPicture();
@@ -362,7 +366,7 @@ void TacFormAnimator::StartHide() {
 void TacFormAnimator::StartMinimize() {
   HWND window = FTarget.AnimWindow();
   const TacFormAnimation minimizing = FTarget.AnimEffect(akMinimize);
-  if (!minimizing.Active || !IsWindowVisible(window) || IsIconic(window) || GetParent(window)) return;
+  if (!minimizing.Active || !IsWindowVisible(window) || IsIconic(window) || IsChildWindow(window)) return;
   Stop();
   const bool smooth = SmoothMinimize();
   const RECT r = BoundsOf(window);

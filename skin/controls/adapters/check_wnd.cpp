@@ -85,6 +85,21 @@ bool TacCheckBoxWnd::Paint(HDC DC) {
   return true;
 }
 
+void TacCheckBoxWnd::WndProc(TMessage& Message) {
+  // The release that clicks (mouse or Space) walks an automatic radio
+  // button's group, which passes over hidden windows: the window stays
+  // visible while the button takes it. The state and check changes it makes
+  // come as messages of their own, passed quietly.
+  if (SkinActive() && (Message.Msg == WM_LBUTTONUP || Message.Msg == WM_KEYUP)) {
+    CallPrev(Message);
+    if (!IsWindow(Handle())) return;
+    SkinData().BackgroundChanged = true;
+    RedrawNow();
+    return;
+  }
+  TacBtnWnd::WndProc(Message);
+}
+
 bool TacGroupBoxWnd::PrepareCache() {
   if (!SkinActive()) return false;
   TsCommonData& data = SkinData();

@@ -20,6 +20,7 @@ class TacCheckBoxWnd : public TacBtnWnd {
  protected:
   std::string DefaultSection() const override { return "CHECKBOX"; }
   bool Paint(HDC DC) override;
+  void WndProc(TMessage& Message) override;
 };
 
 class TacGroupBoxWnd : public TacBtnWnd {
