@@ -7,10 +7,7 @@
 #include <typeinfo>
 
 #include "framework/form.h"
-#include "skin/controls/adapters/btn_wnd.h"
-#include "skin/controls/adapters/static_wnd.h"
-#include "skin/controls/scroll/edit_wnd_win.h"
-#include "skin/controls/scroll/sb_wnd_win.h"
+#include "skin/forms/list_adapters.h"
 #include "skin/forms/skin_provider.h"
 #include "skin/win/skin_manager.h"
 
@@ -109,13 +106,10 @@ std::unique_ptr<TacMainWnd> TacCtrlAdapter::DoHook(TWinControl* Control, const s
   std::unique_ptr<TacMainWnd> adapter;
   HWND window = Control->GetHandle();
   // The first list that names the class chooses the adapter.
-  for (int i = 0; i < tpCount && !adapter; ++i) {
+  for (int i = 0; i < tpCount; ++i) {
     if (!manager->IsThirdName(i, wide)) continue;
-    if (i == tpButton) adapter = std::make_unique<TacBtnWnd>(window, manager, params);
-    else if (i == tpStaticText) adapter = std::make_unique<TacStaticWnd>(window, manager, params);
-    else if (i == tpEdit) adapter = std::make_unique<TacEditWnd>(window, manager, params);
-    else if (i == tpScrollBar) adapter = std::make_unique<TacSBWnd>(window, manager, params);
-    else break;  // a list whose adapter this program does not have
+    adapter = MakeListAdapter(i, window, manager, params);
+    break;
   }
   if (adapter && !adapter->Attach()) adapter.reset();
   return adapter;

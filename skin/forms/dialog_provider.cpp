@@ -4,6 +4,7 @@
 #include <string>
 
 #include "skin/controls/adapters/btn_wnd.h"
+#include "skin/controls/adapters/check_wnd.h"
 #include "skin/controls/adapters/static_wnd.h"
 #include "skin/controls/scroll/edit_wnd_win.h"
 #include "skin/controls/scroll/sb_wnd_win.h"
@@ -77,9 +78,19 @@ std::unique_ptr<TacMainWnd> TacProvider::AddControl(HWND Child) {
                type != SS_SIMPLE && !staticEdge) {
       adapter = std::make_unique<TacStaticWnd>(Child, FManager, params);
     }
-  } else if (name == L"button") {
-    const LONG_PTR type = style & BS_TYPEMASK;
-    if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) adapter = std::make_unique<TacBtnWnd>(Child, FManager, params);
+  } else if (name == L"button" || name == L"tbutton") {
+    switch (style & BS_TYPEMASK) {
+      case BS_GROUPBOX: adapter = std::make_unique<TacGroupBoxWnd>(Child, FManager, params); break;
+      case BS_CHECKBOX:
+      case BS_AUTOCHECKBOX:
+      case BS_3STATE:
+      case BS_AUTO3STATE:
+      case BS_RADIOBUTTON:
+      case BS_AUTORADIOBUTTON: adapter = std::make_unique<TacCheckBoxWnd>(Child, FManager, params); break;
+      case BS_PUSHBUTTON:
+      case BS_DEFPUSHBUTTON: adapter = std::make_unique<TacBtnWnd>(Child, FManager, params); break;
+      default: break;
+    }
   } else if (name == L"link window" || name == L"syslink") {
     adapter = std::make_unique<TacLinkWnd>(Child, FManager, params);
   } else if ((name == L"edit" && (style & ES_MULTILINE)) || name == L"listbox") {

@@ -12,25 +12,30 @@ bool IsCaptionButton(int code) { return code == HTCLOSE || code == HTMAXBUTTON |
 }  // namespace
 
 TacDialogWnd::TacDialogWnd(HWND Window, TsSkinManager* Manager, const TacSkinParams& Params)
-    : TacMainWnd(Window, Manager, Params) {
-  FCaptionFont = CreateCaptionFont();
-  FRaster = std::make_unique<TsGdiTextRasteriser>(FCaptionFont.Get());
-  const TOwnedMemoryDC dc(CreateCompatibleDC(nullptr));
-  const TSelectObject font(dc.Get(), FCaptionFont.Get());
-  TEXTMETRICW metrics{};
-  GetTextMetricsW(dc.Get(), &metrics);
-  FCaptionTextHeight = metrics.tmHeight;
+    : TacMainWnd(Window, Manager, Params),
+      FAnimator(std::make_unique<TacFormAnimator>(static_cast<TacAnimatedWindow&>(*this))) {
   FHadSysMenu = (GetWindowLongPtrW(Window, GWL_STYLE) & WS_SYSMENU) != 0;
 }
 
 TacDialogWnd::~TacDialogWnd() { Detach(); }
+
+TacSysMenuState TacDialogWnd::MenuState() const { return SysMenuState(Describe()); }
+
+TacFormAnimation TacDialogWnd::AnimEffect(TacAnimKind Kind) const {
+  const TacAnimEffects& effects = Manager()->AnimEffects;
+  return Kind == akShow ? effects.DialogShow : Kind == akHide ? effects.DialogHide : effects.Minimizing;
+}
 
 TacFrameForm TacDialogWnd::Describe() const {
   HWND window = Handle();
   TacFrameForm form = DescribeWindow(window);
   const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
   form.BorderStyle = (style & WS_THICKFRAME) ? bsSizeable : (style & WS_CAPTION) != WS_CAPTION ? bsNone : bsDialog;
-  form.BorderIcons = FHadSysMenu ? biSystemMenu : 0;
+  // The caption buttons the dialog's style asks for (its system menu style
+  // is taken while skinned, so the one it had counts).
+  form.BorderIcons = FHadSysMenu ? TBorderIcons{biSystemMenu} : TBorderIcons{0};
+  if (style & WS_MAXIMIZEBOX) form.BorderIcons |= biMaximize;
+  if (style & WS_MINIMIZEBOX) form.BorderIcons |= biMinimize;
   form.MenuHasClose = FHadSysMenu;
   form.MainForm = false;
   form.ShowAppIcon = false;
@@ -38,7 +43,7 @@ TacFrameForm TacDialogWnd::Describe() const {
   form.SkinSection = "DIALOG";
   const TsSkinModel& model = Manager()->Model;
   if (form.BorderStyle == bsDialog && model.GetSkinIndex("DIALOGTITLE") >= 0) form.TitleSkin = "DIALOGTITLE";
-  form.CaptionTextHeight = FCaptionTextHeight;
+  form.CaptionTextHeight = FCaptionText.LineHeight();
   const auto state = [this](int code) { return code == FPressedCode ? 2 : code == FHotCode ? 1 : 0; };
   form.ButtonStates.Close = state(HTCLOSE);
   form.ButtonStates.Max = state(HTMAXBUTTON);
@@ -70,6 +75,7 @@ void TacDialogWnd::Prepare() {
 
 void TacDialogWnd::RestoreStdParams() {
   if (!FPrepared) return;
+  FAnimator->Stop();
   FPrepared = false;
   HWND window = Handle();
   if (FHadSysMenu) SetWindowLongPtrW(window, GWL_STYLE, GetWindowLongPtrW(window, GWL_STYLE) | WS_SYSMENU);
@@ -83,7 +89,7 @@ void TacDialogWnd::RestoreStdParams() {
 
 bool TacDialogWnd::PrepareCache() {
   if (!SkinActive() || !FPrepared) return false;
-  return FCache.PaintAll(Manager()->Model, Describe(), SystemFrameMetrics(), *FRaster);
+  return FCache.PaintAll(Manager()->Model, Describe(), SystemFrameMetrics(), FCaptionText.Raster());
 }
 
 void TacDialogWnd::PaintFrame() {
@@ -147,7 +153,73 @@ bool TacDialogWnd::ButtonMouse(TMessage& Message) {
       const bool over = HitTest(hit) && hit.Result == pressed;
       MarkChanged();
       PaintFrame();
-      if (over && pressed == HTCLOSE) PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+      if (!over) return true;
+      const TacSysMenuState m = MenuState();
+      const bool zoomed = IsZoomed(window) != FALSE;
+      if (pressed == HTCLOSE) PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+      if (pressed == HTMAXBUTTON && (m.EnabledMax || (zoomed && m.EnabledRestore)))
+        SysCommand(zoomed ? SC_RESTORE : SC_MAXIMIZE, 0);
+      if (pressed == HTMINBUTTON && m.EnabledMin) SysCommand(SC_MINIMIZE, 0);
+      return true;
+    }
+    default: return false;
+  }
+}
+
+void TacDialogWnd::SysCommand(WPARAM Command, LPARAM At) {
+  HWND window = Handle();
+  FHotCode = FPressedCode = 0;
+  SendMessageW(window, WM_SYSCOMMAND, Command, At);
+  if (!IsWindow(window) || !Attached()) return;
+  MarkChanged();
+  FCache.RegionStale = true;
+  PaintFrame();
+}
+
+void TacDialogWnd::DropSysMenu(int X, int Y) {
+  if (!FHadSysMenu || !SkinActive()) return;
+  if (!FSysMenu) FSysMenu = std::make_unique<TsSystemMenu>(nullptr, static_cast<TacSysMenuHost&>(*this));
+  FSysMenu->UpdateItems(true);
+  SetHot(0);
+  PopupSysMenu(*FSysMenu, Handle(), X, Y);
+}
+
+bool TacDialogWnd::CaptionMouse(TMessage& Message) {
+  const WPARAM code = Message.WParam;
+  const bool onCaption = code == HTCAPTION || code == HTSYSMENU;
+  switch (Message.Msg) {
+    case WM_NCRBUTTONDOWN:
+      return onCaption;
+    case WM_NCRBUTTONUP:
+      if (!onCaption) return false;
+      DropSysMenu(static_cast<short>(LOWORD(Message.LParam)), static_cast<short>(HIWORD(Message.LParam)));
+      return true;
+    case WM_NCLBUTTONDBLCLK: {
+      if (IsCaptionButton(static_cast<int>(code))) {  // a quick second press on a button
+        Message.Msg = WM_NCLBUTTONDOWN;
+        return ButtonMouse(Message);
+      }
+      if (code == HTSYSMENU) {
+        PostMessageW(Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        return true;
+      }
+      if (code != HTCAPTION) return false;
+      // Maximised or restored only where the dialog allows it; the system's
+      // own handling is never asked, since it knows no skinned buttons.
+      const TacSysMenuState m = MenuState();
+      const bool zoomed = IsZoomed(Handle()) != FALSE;
+      Message.Result = 0;
+      if (FHadSysMenu && (zoomed ? m.EnabledRestore : m.EnabledMax))
+        SysCommand(zoomed ? SC_RESTORE : SC_MAXIMIZE, Message.LParam);
+      return true;
+    }
+    case WM_SYSCOMMAND: {
+      // Alt+Space: the skinned menu below the icon.
+      if ((Message.WParam & 0xFFF0) != SC_KEYMENU || Message.LParam != ' ' || !FHadSysMenu) return false;
+      RECT bounds{};
+      GetWindowRect(Handle(), &bounds);
+      const TacFrameGeometry& g = FCache.Layout().Geometry;
+      DropSysMenu(bounds.left + g.SysBorderWidth, bounds.top + g.HeaderHeight);
       return true;
     }
     default: return false;
@@ -207,6 +279,7 @@ void TacDialogWnd::WndProc(TMessage& Message) {
   }
   if (!SkinActive()) return TacMainWnd::WndProc(Message);
   if (Message.Msg == SM_ALPHACMD && SkinCommand(Message)) return;
+  if (FPrepared) FAnimator->Message(Message);
   switch (Message.Msg) {
     case WM_NCPAINT:
       if (!FPrepared) break;
@@ -226,6 +299,12 @@ void TacDialogWnd::WndProc(TMessage& Message) {
     }
     case WM_NCHITTEST:
       if (FPrepared && HitTest(Message)) return;
+      break;
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONUP:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_SYSCOMMAND:
+      if (FPrepared && CaptionMouse(Message)) return;
       break;
     case WM_NCMOUSEMOVE:
     case WM_NCMOUSELEAVE:

@@ -1,16 +1,19 @@
 #pragma once
 // The frame of a system dialog or message box skinned from outside: the
 // form frame's picture (section "DIALOG", the dialog title section, the
-// small caption glyphs for a dialog frame), its region, hit codes and caption
-// buttons, described from the dialog's window instead of a form.
+// small caption glyphs for a dialog frame), its region, hit codes, caption
+// buttons and skinned system menu, described from the dialog's window
+// instead of a form; shown and hidden with the manager's dialog animations.
 #include <functional>
 #include <memory>
 
 #include "skin/controls/adapters/main_wnd.h"
+#include "skin/forms/caption_text.h"
+#include "skin/forms/form_animations.h"
 #include "skin/forms/frame/frame_cache.h"
-#include "skin/paint/items/text_gdi_win.h"
+#include "skin/forms/system_menu.h"
 
-class TacDialogWnd final : public TacMainWnd {
+class TacDialogWnd final : public TacMainWnd, private TacSysMenuHost, private TacAnimatedWindow {
  public:
   TacDialogWnd(HWND Window, TsSkinManager* Manager, const TacSkinParams& Params);
   ~TacDialogWnd() override;
@@ -25,6 +28,8 @@ class TacDialogWnd final : public TacMainWnd {
   // Takes the system's caption buttons off (the frame draws its own).
   void Prepare();
   int HotCode() const { return FHotCode; }
+  // Opens the skinned system menu at a screen point.
+  void DropSysMenu(int X, int Y);
 
  protected:
   std::string DefaultSection() const override { return "DIALOG"; }
@@ -32,18 +37,30 @@ class TacDialogWnd final : public TacMainWnd {
   void WndProc(TMessage& Message) override;
 
  private:
+  HWND SysMenuWindow() const override { return Handle(); }
+  bool HasSysMenu() const override { return FHadSysMenu; }
+  TacSysMenuState MenuState() const override;
+  HWND AnimWindow() const override { return Handle(); }
+  bool AnimSkinned() const override { return FPrepared && SkinActive(); }
+  void PrepareAnimPicture() override { PrepareCache(); }
+  TacFormAnimation AnimEffect(TacAnimKind Kind) const override;
+
   TacFrameForm Describe() const;
   void PaintFrame();
   void MarkChanged();
   bool HitTest(TMessage& Message);
   void SetHot(int Code);
   bool ButtonMouse(TMessage& Message);
+  // Right and double clicks on the caption and icon; true when answered.
+  bool CaptionMouse(TMessage& Message);
+  // Sends a system command and refreshes the frame, unless the command ended the dialog.
+  void SysCommand(WPARAM Command, LPARAM At);
   bool SkinCommand(TMessage& Message);
 
   TacFrameCache FCache;
-  TOwnedFont FCaptionFont;
-  std::unique_ptr<TsGdiTextRasteriser> FRaster;
-  int FCaptionTextHeight = 0;
+  TacCaptionText FCaptionText;
+  std::unique_ptr<TsSystemMenu> FSysMenu;  // made when first opened
+  std::unique_ptr<TacFormAnimator> FAnimator;
   bool FHadSysMenu = false;
   bool FPrepared = false;
   bool FInitialized = false;

@@ -6,7 +6,6 @@
 
 #include "skin/forms/animation/anim_frame.h"
 #include "skin/forms/frame_form_win.h"
-#include "skin/forms/skin_provider.h"
 #include "skin/paint/gdi_win.h"
 #include "skin/paint/win/animations.h"
 #include "skin/paint/win/threaded_timer.h"
@@ -106,6 +105,10 @@ void SetLayered(HWND window, bool on, BYTE alpha) {
   }
 }
 
+// A window inside another; an owned top-level window (a dialog) is none,
+// although GetParent names its owner.
+bool IsChildWindow(HWND window) { return (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0; }
+
 void Redraw(HWND window) {
   if (IsWindow(window))
     RedrawWindow(window, nullptr, nullptr,
@@ -202,7 +205,7 @@ struct TacFormAnimator::TTimed {
   std::unique_ptr<TTickTimer> Timer;
 };
 
-TacFormAnimator::TacFormAnimator(TsSkinProvider& Provider) : FProvider(Provider) {}
+TacFormAnimator::TacFormAnimator(TacAnimatedWindow& Target) : FTarget(Target) {}
 
 TacFormAnimator::~TacFormAnimator() { Stop(); }
 
@@ -218,8 +221,7 @@ void TacFormAnimator::Stop() {
   }
   if (gHiding == this) gHiding = nullptr;
   FMinimized.reset();
-  TForm* form = FProvider.GetForm();
-  if (FLayered && form->HandleAllocated()) SetLayered(form->GetHandle(), false, 255);
+  if (HWND window = FTarget.AnimWindow(); FLayered && window) SetLayered(window, false, 255);
   FLayered = false;
 }
 
@@ -240,8 +242,8 @@ bool TacFormAnimator::Push(TCover& Cover, TacAnimKind Kind, int Index, const Tac
 }
 
 void TacFormAnimator::Message(const TMessage& Message) {
-  TForm* form = FProvider.GetForm();
-  if (!form->HandleAllocated() || !FProvider.Skinned()) return;
+  HWND window = FTarget.AnimWindow();
+  if (!window || !FTarget.AnimSkinned()) return;
   switch (Message.Msg) {
     case WM_SHOWWINDOW:
       if (Message.WParam && Message.LParam == 0) ArmShow();
@@ -260,16 +262,16 @@ void TacFormAnimator::Message(const TMessage& Message) {
     }
     case WM_SYSCOMMAND:
       if ((Message.WParam & 0xFFF0) == SC_MINIMIZE) StartMinimize();
-      if ((Message.WParam & 0xFFF0) == SC_RESTORE && FMinimized && IsIconic(form->GetHandle())) StartRestore();
+      if ((Message.WParam & 0xFFF0) == SC_RESTORE && FMinimized && IsIconic(window)) StartRestore();
       return;
     default: return;
   }
 }
 
 void TacFormAnimator::ArmShow() {
-  HWND window = FProvider.GetForm()->GetHandle();
-  const TacFormAnimation& show = FProvider.SkinData.GetSkinManager()->AnimEffects.FormShow;
-  if (FShowing || GetParent(window) || IsIconic(window)) return;
+  HWND window = FTarget.AnimWindow();
+  const TacFormAnimation show = FTarget.AnimEffect(akShow);
+  if (FShowing || IsChildWindow(window) || IsIconic(window)) return;
   if (!FMinimized && (!show.Active || FormAnimSteps(show.Time) == 0)) return;
   // Shown at alpha 1 until the cover has taken over, so nothing of the form is seen.
   FShowArmed = true;
@@ -278,9 +280,8 @@ void TacFormAnimator::ArmShow() {
 }
 
 void TacFormAnimator::RunShow() {
-  TForm* form = FProvider.GetForm();
-  HWND window = form->GetHandle();
-  const TacFormAnimation& show = FProvider.SkinData.GetSkinManager()->AnimEffects.FormShow;
+  HWND window = FTarget.AnimWindow();
+  const TacFormAnimation show = FTarget.AnimEffect(akShow);
   FShowing = true;
   InAnimationProcess = true;
   gHeldCover.Reset();
@@ -297,7 +298,7 @@ void TacFormAnimator::RunShow() {
       Redraw(Window);
     }
   } end{*this, window};
-  FProvider.PrepareCache();
+  FTarget.PrepareAnimPicture();
   std::unique_ptr<TCover> cover = TCover::Over(window, WindowPicture(window));
   if (!cover) return;
   const RECT target = BoundsOf(window);
@@ -322,12 +323,12 @@ void TacFormAnimator::RunShow() {
 }
 
 void TacFormAnimator::StartHide() {
-  HWND window = FProvider.GetForm()->GetHandle();
-  const TacFormAnimation& hide = FProvider.SkinData.GetSkinManager()->AnimEffects.FormHide;
-  if (!hide.Active || FormAnimSteps(hide.Time) == 0 || GetParent(window) || IsIconic(window)) return;
+  HWND window = FTarget.AnimWindow();
+  const TacFormAnimation hide = FTarget.AnimEffect(akHide);
+  if (!hide.Active || FormAnimSteps(hide.Time) == 0 || IsChildWindow(window) || IsIconic(window)) return;
   if (gHiding) gHiding->Stop();  // at most one hide on the screen
   Stop();
-  FProvider.PrepareCache();
+  FTarget.PrepareAnimPicture();
   auto timed = std::make_unique<TTimed>();
   timed->Cover = TCover::Over(window, WindowPicture(window));
   if (!timed->Cover) return;
@@ -363,10 +364,9 @@ void TacFormAnimator::StartHide() {
 }
 
 void TacFormAnimator::StartMinimize() {
-  TForm* form = FProvider.GetForm();
-  HWND window = form->GetHandle();
-  const TacFormAnimation& minimizing = FProvider.SkinData.GetSkinManager()->AnimEffects.Minimizing;
-  if (!minimizing.Active || !IsWindowVisible(window) || IsIconic(window) || GetParent(window)) return;
+  HWND window = FTarget.AnimWindow();
+  const TacFormAnimation minimizing = FTarget.AnimEffect(akMinimize);
+  if (!minimizing.Active || !IsWindowVisible(window) || IsIconic(window) || IsChildWindow(window)) return;
   Stop();
   const bool smooth = SmoothMinimize();
   const RECT r = BoundsOf(window);
@@ -396,7 +396,7 @@ void TacFormAnimator::StartMinimize() {
 }
 
 void TacFormAnimator::StartRestore() {
-  HWND window = FProvider.GetForm()->GetHandle();
+  HWND window = FTarget.AnimWindow();
   if (!FMinimized || (FTimed && FTimed->Kind == akRestore)) return;
   const bool smooth = SmoothMinimize();
   if (FTimed && FTimed->Timer) FTimed->Timer->SetEnabled(false);
@@ -428,9 +428,8 @@ void TacFormAnimator::EndMinimize(bool restored) {
     FTimed->Cover.reset();
   }
   if (restored) FMinimized.reset();
-  TForm* form = FProvider.GetForm();
-  if (!form->HandleAllocated()) return;
-  HWND window = form->GetHandle();
+  HWND window = FTarget.AnimWindow();
+  if (!window) return;
   if (FLayered) SetLayered(window, false, 255);
   FLayered = false;
   Redraw(window);

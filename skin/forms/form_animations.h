@@ -14,10 +14,26 @@
 
 #include "framework/messages.h"
 #include "skin/forms/animation/form_animation.h"
-
-class TsSkinProvider;
+#include "skin/win/skin_manager.h"
 
 enum TacAnimKind { akShow, akHide, akMinimize, akRestore };
+
+// The window an animator moves: a skinned form's provider or a skinned
+// dialog's frame.
+class TacAnimatedWindow {
+ public:
+  // nullptr while there is no window.
+  virtual HWND AnimWindow() const = 0;
+  // Animations run only while the window wears the skin.
+  virtual bool AnimSkinned() const = 0;
+  // Brings the frame's picture up to date before the window's picture is taken.
+  virtual void PrepareAnimPicture() = 0;
+  // The manager's settings for a kind (a restore follows the minimise's).
+  virtual TacFormAnimation AnimEffect(TacAnimKind Kind) const = 0;
+
+ protected:
+  ~TacAnimatedWindow() = default;
+};
 
 // One frame as it is pushed to its cover: the kind, the frame's number, the
 // frame, and the cover's place on the screen.
@@ -46,12 +62,12 @@ extern bool InAnimationProcess;
 
 class TacFormAnimator {
  public:
-  explicit TacFormAnimator(TsSkinProvider& Provider);
+  explicit TacFormAnimator(TacAnimatedWindow& Target);
   ~TacFormAnimator();
   TacFormAnimator(const TacFormAnimator&) = delete;
   TacFormAnimator& operator=(const TacFormAnimator&) = delete;
 
-  // The form's messages, before its own handling: showing, hiding,
+  // The window's messages, before its own handling: showing, hiding,
   // minimising and restoring start the animations. Never answers one.
   void Message(const TMessage& Message);
   // Ends every running animation of the form at once.
@@ -68,7 +84,7 @@ class TacFormAnimator {
   void EndMinimize(bool restored);
   bool Push(TCover& Cover, TacAnimKind Kind, int Index, const TacAnimFrame& Frame, POINT At);
 
-  TsSkinProvider& FProvider;
+  TacAnimatedWindow& FTarget;
   bool FShowArmed = false;
   bool FShowing = false;
   bool FLayered = false;  // the form was made layered by an animation

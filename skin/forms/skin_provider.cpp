@@ -30,7 +30,7 @@ TsSkinProvider::TsSkinProvider(TComponent* AOwner)
   // The form hears skin broadcasts through the list of hooked forms, once:
   // answering acmIsHandled keeps the application-wide pass from reaching it too.
   HookedForms().Add(FForm);
-  FAnimator = std::make_unique<TacFormAnimator>(*this);
+  FAnimator = std::make_unique<TacFormAnimator>(static_cast<TacAnimatedWindow&>(*this));
 }
 
 TsSkinProvider::~TsSkinProvider() {
@@ -81,23 +81,20 @@ TacFrameForm TsSkinProvider::Describe() const {
   drawn(form.ButtonStates.Min, HTMINBUTTON);
   drawn(form.ButtonStates.Help, HTHELP);
   form.Icon = FIcon.Empty() ? nullptr : &FIcon;
-  form.CaptionTextHeight = FCaptionTextHeight;
+  form.CaptionTextHeight = FCaptionText ? FCaptionText->LineHeight() : 0;
   return form;
+}
+
+TacFormAnimation TsSkinProvider::AnimEffect(TacAnimKind Kind) const {
+  const TacAnimEffects& effects = SkinData.GetSkinManager()->AnimEffects;
+  return Kind == akShow ? effects.FormShow : Kind == akHide ? effects.FormHide : effects.Minimizing;
 }
 
 void TsSkinProvider::PrepareForm() {
   if (!Skinned() || !FForm->HandleAllocated()) return;
   HWND window = FForm->GetHandle();
   SkinData.UpdateIndexes();
-  if (!FRaster) {
-    FCaptionFont = CreateCaptionFont();
-    FRaster = std::make_unique<TsGdiTextRasteriser>(FCaptionFont.Get());
-    const TOwnedMemoryDC dc(CreateCompatibleDC(nullptr));
-    const TSelectObject font(dc.Get(), FCaptionFont.Get());
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc.Get(), &metrics);
-    FCaptionTextHeight = metrics.tmHeight;
-  }
+  if (!FCaptionText) FCaptionText = std::make_unique<TacCaptionText>();
   const int iconSize = IconSizeFor(SystemFrameMetrics().CyCaption);
   HICON icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
   if (!icon && Application) icon = Application->GetIcon().GetHandle();
@@ -108,7 +105,7 @@ void TsSkinProvider::PrepareForm() {
   // system menu: the provider does both. The window's system menu is made
   // before the style goes, so that its commands stay readable.
   ::GetSystemMenu(window, FALSE);
-  if (!FSysMenu) FSysMenu = new TsSystemMenu(*this);
+  if (!FSysMenu) FSysMenu = new TsSystemMenu(this, *this);
   if (FDrawNonClientArea) {
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     if (style & WS_SYSMENU) SetWindowLongPtrW(window, GWL_STYLE, style & ~WS_SYSMENU);
@@ -175,8 +172,8 @@ void TsSkinProvider::SetDrawNonClientArea(bool Value) {
 bool TsSkinProvider::PrepareCache() {
   if (!Skinned() || !FForm->HandleAllocated()) return false;
   if (!FPrepared) PrepareForm();
-  if (!FRaster) return false;
-  return FCache.PaintAll(SkinData.GetSkinManager()->Model, Describe(), SystemFrameMetrics(), *FRaster);
+  if (!FCaptionText) return false;
+  return FCache.PaintAll(SkinData.GetSkinManager()->Model, Describe(), SystemFrameMetrics(), FCaptionText->Raster());
 }
 
 void TsSkinProvider::UpdateRgn(bool Redraw) {

@@ -11,14 +11,17 @@
 
 #include "framework/form.h"
 #include "skin/forms/caption_anim.h"
+#include "skin/forms/caption_text.h"
 #include "skin/forms/ctrl_adapter.h"
 #include "skin/forms/form_animations.h"
 #include "skin/forms/frame/frame_cache.h"
 #include "skin/forms/system_menu.h"
-#include "skin/paint/items/text_gdi_win.h"
 #include "skin/win/common_data.h"
 
-class TsSkinProvider : public TComponent, private TSkinHooks {
+class TsSkinProvider : public TComponent,
+                       private TSkinHooks,
+                       private TacSysMenuHost,
+                       private TacAnimatedWindow {
  public:
   // Raises EAbort-like std::logic_error unless the owner is a form.
   explicit TsSkinProvider(TComponent* AOwner);
@@ -91,11 +94,17 @@ class TsSkinProvider : public TComponent, private TSkinHooks {
   TBitmap32 ButtonImage(int Code, int State, TRect& ScreenRect);
 
   // The system menu: what it shows and allows, and opening it at a screen point.
-  TacSysMenuState MenuState() const;
+  TacSysMenuState MenuState() const override;
+  HWND SysMenuWindow() const override;
+  bool HasSysMenu() const override;
   TsSystemMenu* GetSystemMenu() const { return FSysMenu; }
   void DropSysMenu(int X, int Y);
 
  private:
+  HWND AnimWindow() const override { return SysMenuWindow(); }
+  bool AnimSkinned() const override { return Skinned(); }
+  void PrepareAnimPicture() override { PrepareCache(); }
+  TacFormAnimation AnimEffect(TacAnimKind Kind) const override;
   // The framework's hooks into the form.
   bool Message(TWinControl& Control, TMessage& Message) override;
   bool NonClient(TWinControl& Control, TMessage& Message) override;
@@ -145,9 +154,7 @@ class TsSkinProvider : public TComponent, private TSkinHooks {
   TsSystemMenu* FSysMenu = nullptr;
   TacFrameCache FCache;
   TBitmap32 FIcon;
-  TOwnedFont FCaptionFont;
-  int FCaptionTextHeight = 0;
-  std::unique_ptr<TsGdiTextRasteriser> FRaster;
+  std::unique_ptr<TacCaptionText> FCaptionText;
   std::unique_ptr<TacCtrlAdapter> FAdapter;
   std::unique_ptr<TacFormAnimator> FAnimator;  // made last, freed first
 };

@@ -49,6 +49,10 @@ TacSysMenuState TsSkinProvider::MenuState() const {
   return FForm->HandleAllocated() ? SysMenuState(Describe()) : TacSysMenuState{};
 }
 
+HWND TsSkinProvider::SysMenuWindow() const { return FForm->HandleAllocated() ? FForm->GetHandle() : nullptr; }
+
+bool TsSkinProvider::HasSysMenu() const { return (FForm->GetBorderIcons() & biSystemMenu) != 0; }
+
 TacSBAnimation* TsSkinProvider::GetButtonAnimation(int Code) const {
   const int slot = AnimationSlot(Code);
   return slot < 0 ? nullptr : FAnimations[static_cast<size_t>(slot)].Get();

@@ -1,6 +1,5 @@
 #include "skin/forms/system_menu.h"
 
-#include "skin/forms/skin_provider.h"
 
 namespace {
 
@@ -23,21 +22,21 @@ void PopupSysMenu(TsSystemMenu& Menu, HWND Owner, int X, int Y) { gPopup(Menu, O
 
 TSysMenuPopup SetSysMenuPopup(TSysMenuPopup Popup) { return std::exchange(gPopup, Popup ? Popup : TrackSysMenu); }
 
-TsSystemMenu::TsSystemMenu(TsSkinProvider& Provider) : TsCustomSysMenu(&Provider), FProvider(Provider) {
+TsSystemMenu::TsSystemMenu(TComponent* Owner, TacSysMenuHost& Host) : TsCustomSysMenu(Owner), FHost(Host) {
   SetName(L"acSysMenu" + std::to_wstring(GetTickCount()));
 }
 
-bool TsSystemMenu::VisibleClose() { return FProvider.MenuState().VisibleClose; }
-bool TsSystemMenu::VisibleMax() { return FProvider.MenuState().VisibleMax; }
-bool TsSystemMenu::VisibleMin() { return FProvider.MenuState().VisibleMin; }
-bool TsSystemMenu::EnabledMax() { return FProvider.MenuState().EnabledMax; }
-bool TsSystemMenu::EnabledMin() { return FProvider.MenuState().EnabledMin; }
-bool TsSystemMenu::EnabledRestore() { return FProvider.MenuState().EnabledRestore; }
-bool TsSystemMenu::VisibleRestore() { return FProvider.MenuState().VisibleRestore; }
-bool TsSystemMenu::VisibleSize() { return FProvider.MenuState().VisibleSize; }
-bool TsSystemMenu::EnabledClose() { return FProvider.MenuState().EnabledClose; }
-bool TsSystemMenu::EnabledMove() { return FProvider.MenuState().EnabledMove; }
-bool TsSystemMenu::EnabledSize() { return FProvider.MenuState().EnabledSize; }
+bool TsSystemMenu::VisibleClose() { return FHost.MenuState().VisibleClose; }
+bool TsSystemMenu::VisibleMax() { return FHost.MenuState().VisibleMax; }
+bool TsSystemMenu::VisibleMin() { return FHost.MenuState().VisibleMin; }
+bool TsSystemMenu::EnabledMax() { return FHost.MenuState().EnabledMax; }
+bool TsSystemMenu::EnabledMin() { return FHost.MenuState().EnabledMin; }
+bool TsSystemMenu::EnabledRestore() { return FHost.MenuState().EnabledRestore; }
+bool TsSystemMenu::VisibleRestore() { return FHost.MenuState().VisibleRestore; }
+bool TsSystemMenu::VisibleSize() { return FHost.MenuState().VisibleSize; }
+bool TsSystemMenu::EnabledClose() { return FHost.MenuState().EnabledClose; }
+bool TsSystemMenu::EnabledMove() { return FHost.MenuState().EnabledMove; }
+bool TsSystemMenu::EnabledSize() { return FHost.MenuState().EnabledSize; }
 
 void TsSystemMenu::Clear() {
   for (const TEntry& entry : FEntries) delete entry.Item;
@@ -62,9 +61,9 @@ TMenuItem* TsSystemMenu::AddItem(const wchar_t* Name, std::wstring Caption, std:
 
 void TsSystemMenu::Generate() {
   Clear();
-  TForm* form = FProvider.GetForm();
-  if (!(form->GetBorderIcons() & biSystemMenu) || !form->HandleAllocated()) return ApplyState();
-  HMENU system = ::GetSystemMenu(form->GetHandle(), FALSE);
+  HWND window = FHost.SysMenuWindow();
+  if (!FHost.HasSysMenu() || !window) return ApplyState();
+  HMENU system = ::GetSystemMenu(window, FALSE);
   // The window's own caption of a command (shortcut after the tab), else ours.
   const auto caption = [system](UINT command, const wchar_t* fallback) {
     wchar_t text[256] = {};
@@ -98,12 +97,12 @@ void TsSystemMenu::Generate() {
 }
 
 void TsSystemMenu::UpdateItems(bool Regenerate) {
-  if (Regenerate || (!ItemClose && (FProvider.GetForm()->GetBorderIcons() & biSystemMenu))) return Generate();
+  if (Regenerate || (!ItemClose && FHost.HasSysMenu())) return Generate();
   ApplyState();
 }
 
 void TsSystemMenu::ApplyState() {
-  const TacSysMenuState s = FProvider.MenuState();
+  const TacSysMenuState s = FHost.MenuState();
   const struct {
     TMenuItem* Item;
     bool Visible, Enabled;
@@ -126,11 +125,11 @@ void TsSystemMenu::ApplyState() {
 }
 
 void TsSystemMenu::SendCommand(WPARAM Command) {
-  TForm* form = FProvider.GetForm();
-  if (!form->HandleAllocated()) return;
-  // The command may free the form, its provider and this menu.
+  HWND window = FHost.SysMenuWindow();
+  if (!window) return;
+  // The command may free the window's skinning and this menu.
   TComponentRef<TsSystemMenu> alive(this);
-  SendMessageW(form->GetHandle(), WM_SYSCOMMAND, Command, 0);
+  SendMessageW(window, WM_SYSCOMMAND, Command, 0);
   if (alive && Command != SC_CLOSE && Command != SC_MOVE && Command != SC_SIZE) UpdateItems();
 }
 
@@ -142,7 +141,6 @@ void TsSystemMenu::MaxClick() { SendCommand(SC_MAXIMIZE); }
 void TsSystemMenu::CloseClick() { SendCommand(SC_CLOSE); }
 
 void TsSystemMenu::ExtClick(TMenuItem* Item) {
-  TForm* form = FProvider.GetForm();
-  if (form->HandleAllocated())
-    PostMessageW(form->GetHandle(), WM_SYSCOMMAND, static_cast<WPARAM>(Item->GetTag()), 0);
+  if (HWND window = FHost.SysMenuWindow())
+    PostMessageW(window, WM_SYSCOMMAND, static_cast<WPARAM>(Item->GetTag()), 0);
 }

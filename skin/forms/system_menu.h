@@ -8,8 +8,21 @@
 #include <vector>
 
 #include "framework/menus.h"
+#include "skin/forms/frame/caption_buttons.h"
 
-class TsSkinProvider;
+// The window a skinned system menu serves: a skinned form's provider or a
+// skinned dialog's frame.
+class TacSysMenuHost {
+ public:
+  // The window the commands go to; nullptr while there is none.
+  virtual HWND SysMenuWindow() const = 0;
+  // The window has a system menu at all.
+  virtual bool HasSysMenu() const = 0;
+  virtual TacSysMenuState MenuState() const = 0;
+
+ protected:
+  ~TacSysMenuHost() = default;
+};
 
 // What a system menu shows and allows of the caption buttons' commands.
 class TsCustomSysMenu : public TPopupMenu {
@@ -25,8 +38,8 @@ class TsCustomSysMenu : public TPopupMenu {
 
 class TsSystemMenu : public TsCustomSysMenu {
  public:
-  // Owned by the provider; named "acSysMenu" and the tick count.
-  explicit TsSystemMenu(TsSkinProvider& Provider);
+  // Owned by Owner (none: by whoever made it); named "acSysMenu" and the tick count.
+  TsSystemMenu(TComponent* Owner, TacSysMenuHost& Host);
 
   bool VisibleClose() override;
   bool VisibleMax() override;
@@ -79,7 +92,7 @@ class TsSystemMenu : public TsCustomSysMenu {
     bool Visible;
   };
   std::vector<TEntry> FEntries;
-  TsSkinProvider& FProvider;
+  TacSysMenuHost& FHost;
 };
 
 // Opens a system menu at a screen point for its form's window and runs the

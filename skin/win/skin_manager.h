@@ -192,6 +192,8 @@ class TsSkinManager : public TComponent {
   std::function<void(HWND Window, bool& Allow)> OnSysDlgInit;
   // How many skinned system dialogs may be visible at once, the new one included.
   int DialogsLevel = 2;
+  // Class names of framework forms the window hook never skins ("TMyForm").
+  std::vector<std::string> ThirdPartySkipForms;
   // Shows a message box; tests replace it. Arguments: text, caption, flags.
   std::function<void(const std::string&, const std::string&, unsigned)> ShowMessage;
 

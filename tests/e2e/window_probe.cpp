@@ -138,17 +138,26 @@ int Dialog(const std::wstring& caption, DWORD seconds, const std::wstring& butto
   return 0;
 }
 
-int BoxRect(const std::wstring& caption, DWORD seconds) {
-  HWND box = nullptr;
-  const ULONGLONG deadline = GetTickCount64() + seconds * 1000ull;
-  while (!((box = FindWindowW(L"#32770", caption.c_str())) && IsWindowVisible(box)) && GetTickCount64() < deadline)
-    Sleep(100);
-  if (!box || !IsWindowVisible(box)) return 1;
+// Prints a window's screen rectangle as "left top width height".
+int PrintRect(HWND window) {
   RECT r;
-  GetWindowRect(box, &r);
+  GetWindowRect(window, &r);
   std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
   return 0;
 }
+
+// Waits for a visible window of the class (and caption, unless null) and
+// prints its rectangle.
+int PrintVisibleRect(const wchar_t* className, const wchar_t* caption, DWORD seconds) {
+  HWND window = nullptr;
+  const ULONGLONG deadline = GetTickCount64() + seconds * 1000ull;
+  while (!((window = FindWindowW(className, caption)) && IsWindowVisible(window)) && GetTickCount64() < deadline)
+    Sleep(100);
+  if (!window || !IsWindowVisible(window)) return 1;
+  return PrintRect(window);
+}
+
+int BoxRect(const std::wstring& caption, DWORD seconds) { return PrintVisibleRect(L"#32770", caption.c_str(), seconds); }
 
 int Close(DWORD seconds) {
   HWND login = WaitForWindow(kLoginCaption, seconds);
@@ -183,11 +192,7 @@ int Record(const std::wstring& file, int count, wchar_t** arguments) {
 
 int Rect(const std::wstring& caption, DWORD seconds) {
   HWND window = WaitForWindow(caption, seconds);
-  if (!window) return 1;
-  RECT r;
-  GetWindowRect(window, &r);
-  std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
-  return 0;
+  return window ? PrintRect(window) : 1;
 }
 
 // The screen rectangle of a login window control: the INDEXth visible child
@@ -198,25 +203,13 @@ int Control(const std::wstring& className, int index) {
   if (!login) return 1;
   const std::vector<HWND> children = ChildrenOfClass(login, className.c_str());
   if (index < 0 || index >= static_cast<int>(children.size())) return 1;
-  RECT r;
-  GetWindowRect(children[static_cast<size_t>(index)], &r);
-  std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
-  return 0;
+  return PrintRect(children[static_cast<size_t>(index)]);
 }
 
 // The icon's own hidden window gets the shell's callback message for a
 // right-button release; the menu it opens is a "#32768" window.
 // Waits for a visible popup menu and prints its rectangle.
-int MenuRect(DWORD seconds) {
-  const ULONGLONG deadline = GetTickCount64() + seconds * 1000ull;
-  HWND menu = nullptr;
-  while (!((menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu)) && GetTickCount64() < deadline) Sleep(100);
-  if (!menu || !IsWindowVisible(menu)) return 1;
-  RECT r;
-  GetWindowRect(menu, &r);
-  std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
-  return 0;
-}
+int MenuRect(DWORD seconds) { return PrintVisibleRect(L"#32768", nullptr, seconds); }
 
 int TrayMenu(DWORD seconds) {
   HWND login = WaitForWindow(kLoginCaption, seconds);

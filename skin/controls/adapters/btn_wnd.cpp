@@ -114,6 +114,7 @@ void TacBtnWnd::WndProc(TMessage& Message) {
     case WM_CAPTURECHANGED:
     case BM_SETSTATE:
     case BM_SETSTYLE:
+    case BM_SETCHECK:
       PassQuietly(Message);
       return;
     default: return TacMainWnd::WndProc(Message);

@@ -15,8 +15,10 @@ class TacBtnWnd : public TacMainWnd {
  protected:
   std::string DefaultSection() const override { return "BUTTON"; }
   void WndProc(TMessage& Message) override;
+  // Paints the window from the skin onto DC (the window's own when null);
+  // false while the skin cannot paint it.
+  virtual bool Paint(HDC DC);
 
  private:
-  bool Paint(HDC DC);
   void MouseMoved();
 };

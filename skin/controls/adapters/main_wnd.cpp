@@ -95,18 +95,20 @@ void TacMainWnd::PassQuietly(TMessage& Message) {
   RedrawNow();
 }
 
+TCacheInfo TacMainWnd::ParentBackground(TBitmap32& Cache) const {
+  const TCacheInfo parent = GetParentCacheHwnd(FWindow);
+  const TColor fill = parent.FillColor == sFuchsia ? Manager()->Model.GetGlobalColor() : parent.FillColor;
+  if (!parent.Ready) FillRect32(Cache, {0, 0, Cache.Width(), Cache.Height()}, ColorToRGB(fill), 255);
+  return parent;
+}
+
 bool TacMainWnd::PaintSection(int State) {
   if (!SkinActive()) return false;
   FSkinData.InitCacheBmp();
   TBitmap32& cache = *FSkinData.CacheBitmap;
   if (cache.Empty()) return false;
-  const RECT client{0, 0, cache.Width(), cache.Height()};
-  const TCacheInfo parent = GetParentCacheHwnd(FWindow);
-  const TsSkinModel& model = Manager()->Model;
-  if (!parent.Ready) FillRect32(cache, {0, 0, client.right, client.bottom}, ColorToRGB(parent.FillColor == sFuchsia
-                                                                                  ? model.GetGlobalColor()
-                                                                                  : parent.FillColor), 255);
-  PaintItem(&model, FSkinData.SkinIndex, parent, State, {0, 0, client.right, client.bottom},
+  const TCacheInfo parent = ParentBackground(cache);
+  PaintItem(&Manager()->Model, FSkinData.SkinIndex, parent, State, {0, 0, cache.Width(), cache.Height()},
             {0, 0}, cache, {FSkinData.ColorTone, FSkinData.HUEOffset, FSkinData.Saturation});
   FSkinData.BackgroundChanged = false;
   return true;

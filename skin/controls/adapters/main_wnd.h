@@ -67,6 +67,9 @@ class TacMainWnd {
   // The previous handling with the window's own drawing held back, then the
   // skinned look drawn at once.
   void PassQuietly(TMessage& Message);
+  // The parent's background under the window; the cache filled with the
+  // parent's colour while the parent has no picture to give.
+  TCacheInfo ParentBackground(TBitmap32& Cache) const;
   // Sizes the cache to the client area and paints the section in a state
   // over the parent's background; false while the skin cannot paint it.
   bool PaintSection(int State);

@@ -6,28 +6,9 @@
 #include "skin/controls/basic/control_paint.h"
 #include "skin/paint/focus_rect.h"
 #include "skin/paint/items/paint_item.h"
-#include "skin/paint/items/skin_rect.h"
 #include "skin/paint/items/text_gdi_win.h"
 #include "skin/paint/pixel_changes.h"
 #include "skin/win/skin_manager.h"
-
-namespace {
-
-constexpr SIZE kPlainGlyph{16, 16};
-
-const char* GlyphName(TCheckBoxState State) {
-  switch (State) {
-    case cbChecked: return "BOXCHECKED";
-    case cbGrayed: return "BOXGRAYED";
-    default: return "BOXUNCHECKED";
-  }
-}
-
-TCheckBoxState StateFromCheck(WPARAM Check) {
-  return Check == BST_CHECKED ? cbChecked : Check == BST_INDETERMINATE ? cbGrayed : cbUnchecked;
-}
-
-}  // namespace
 
 TsCheckBox::TsCheckBox(TComponent* AOwner) : TCheckBox(AOwner), SkinData(this, true) {
   SkinData.ControlKind = kCheckBoxKind;
@@ -157,14 +138,12 @@ void TsCheckBox::FontChanged() {
 
 int TsCheckBox::SkinGlyphIndex(TCheckBoxState State) const {
   const TsSkinManager* manager = SkinData.GetSkinManager();
-  return manager ? manager->Model.GetMaskIndex("GLOBALINFO", GlyphName(State)) : -1;
+  return CheckGlyphIndex(manager ? &manager->Model : nullptr, ckBox, State);
 }
 
 SIZE TsCheckBox::GlyphSize() const {
   const int index = SkinGlyphIndex(cbChecked);
-  if (index < 0 || !SkinData.Skinned()) return kPlainGlyph;
-  const TsMaskData& md = SkinData.GetSkinManager()->Model.ma[static_cast<size_t>(index)];
-  return {WidthOfImage(md), HeightOfImage(md)};
+  return CheckGlyphSize(SkinData.Skinned() ? &SkinData.GetSkinManager()->Model : nullptr, index);
 }
 
 TRect TsCheckBox::BoxRect(SIZE Glyph) const {
@@ -266,15 +245,11 @@ void TsCheckBox::DrawCheckText() {
 
 void TsCheckBox::DrawCheckArea() {
   TBitmap32& cache = *SkinData.CacheBitmap;
+  const TsSkinModel& skin = SkinData.GetSkinManager()->Model;
   const int index = SkinGlyphIndex(FState);
-  if (index < 0 || cache.Empty()) return;  // no box, the caption stays
-  const TsMaskData& md = SkinData.GetSkinManager()->Model.ma[static_cast<size_t>(index)];
-  const TRect box = BoxRect({WidthOfImage(md), HeightOfImage(md)});
-  TCacheInfo self;  // holes in the glyph show what is already painted
-  self.Bitmap = &cache;
-  self.X = self.Y = 0;
-  self.Ready = true;
-  DrawSkinGlyph(cache, {box.Left, box.Top}, PaintState(), self, md);
+  if (index < 0) return;  // no box, the caption stays
+  const TRect box = BoxRect(CheckGlyphSize(&skin, index));
+  DrawCheckGlyph(cache, skin, index, {box.Left, box.Top}, PaintState());
 }
 
 void TsCheckBox::PaintHandler(HDC DC) {
@@ -355,7 +330,7 @@ void TsCheckBox::WndProc(TMessage& Message) {
   const bool skinned = Ready() && SkinData.Skinned(true);
   if (Message.Msg == BM_SETCHECK) {
     const TCheckBoxState old = FState;
-    if (!FCreating) FState = StateFromCheck(Message.WParam);
+    if (!FCreating) FState = CheckStateOf(Message.WParam);
     if (skinned) {
       DefaultUnseen(Message);
       Repaint();
@@ -367,7 +342,7 @@ void TsCheckBox::WndProc(TMessage& Message) {
   }
   if (Message.Msg == CN_COMMAND && HIWORD(Message.WParam) == BN_CLICKED && !skinned) {
     // The system's check box toggled itself: take its check before the click goes on.
-    const TCheckBoxState old = std::exchange(FState, StateFromCheck(SendMessageW(GetHandle(), BM_GETCHECK, 0, 0)));
+    const TCheckBoxState old = std::exchange(FState, CheckStateOf(SendMessageW(GetHandle(), BM_GETCHECK, 0, 0)));
     if (old != FState && OnValueChanged) OnValueChanged(this);
   }
   if (!skinned) return UnskinnedWndProc(Message);

@@ -8,10 +8,10 @@
 
 #include "base/form_kinds.h"
 #include "framework/button.h"
+#include "skin/controls/basic/check_glyph.h"
 #include "skin/paint/items/text_paint.h"
 #include "skin/win/common_data.h"
 
-enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 enum TvaAlign { vaTop, vaMiddle, vaBottom };
 
 inline constexpr int kCheckBoxKind = 32;

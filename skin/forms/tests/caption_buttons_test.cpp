@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/forms/tests/skinned_form_test.h"
+#include "tests/support/skinned_form.h"
 #include "skin/paint/win/animations.h"
 #include "tests/support/leak_probe.h"
 

@@ -8,7 +8,7 @@
 
 #include "framework/button.h"
 #include "skin/controls/adapters/btn_wnd.h"
-#include "skin/forms/tests/skinned_form_test.h"
+#include "tests/support/skinned_form.h"
 
 namespace {
 

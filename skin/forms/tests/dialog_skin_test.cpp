@@ -13,7 +13,7 @@
 
 #include "skin/controls/adapters/btn_wnd.h"
 #include "skin/controls/adapters/link_text.h"
-#include "skin/forms/tests/skinned_form_test.h"
+#include "tests/support/skinned_form.h"
 #include "tests/support/leak_probe.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "skin/paint/gdi_win.h"
 #include "skin/win/skin_manager.h"
 #include "skins/internal_skin.h"
-#include "skin/forms/tests/skinned_form_test.h"
+#include "tests/support/skinned_form.h"
 #include "tests/support/leak_probe.h"
 
 namespace {

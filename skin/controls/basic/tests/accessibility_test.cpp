@@ -7,7 +7,7 @@
 #include "skin/controls/basic/checkbox.h"
 #include "skin/controls/basic/edit.h"
 #include "skin/controls/basic/label.h"
-#include "skin/controls/basic/tests/skinned_form.h"
+#include "tests/support/skinned_form.h"
 
 namespace {
 

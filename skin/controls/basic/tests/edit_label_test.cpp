@@ -4,7 +4,8 @@
 #include "skin/controls/basic/edit.h"
 #include "skin/controls/basic/label.h"
 
-#include "skin/controls/basic/tests/skinned_form.h"
+#include "tests/support/print_client.h"
+#include "tests/support/skinned_form.h"
 #include "skin/paint/colors.h"
 #include "skin/paint/pixel_changes.h"
 

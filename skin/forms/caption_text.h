@@ -1,0 +1,22 @@
+#pragma once
+// What a skinned frame writes its caption with: the system's caption font,
+// a text rasteriser over it and the height of its line, made together once.
+#include <memory>
+
+#include "base/win_handles.h"
+#include "skin/paint/items/text_gdi_win.h"
+
+class TacCaptionText {
+ public:
+  TacCaptionText();
+  TacCaptionText(const TacCaptionText&) = delete;
+  TacCaptionText& operator=(const TacCaptionText&) = delete;
+
+  TsGdiTextRasteriser& Raster() { return *FRaster; }
+  int LineHeight() const { return FLineHeight; }
+
+ private:
+  TOwnedFont FFont;
+  std::unique_ptr<TsGdiTextRasteriser> FRaster;
+  int FLineHeight = 0;
+};
