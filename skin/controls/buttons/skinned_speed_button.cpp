@@ -50,9 +50,9 @@ bool TsSpeedButton::Ready() const {
 
 bool TsSpeedButton::Skinned() const { return Ready() && SkinData.Skinned(true); }
 
-bool TsSpeedButton::FadeAlive() const { return Ready() && GetVisible(); }
+bool TsSpeedButton::TFadeLink::FadeAlive() const { return FButton.Ready() && FButton.GetVisible(); }
 
-bool TsSpeedButton::SkinChanging() const { return ::SkinChanging(); }
+bool TsSpeedButton::TFadeLink::SkinChanging() const { return ::SkinChanging(); }
 
 int TsSpeedButton::CurrentState() const {
   if (GetState() == bsDown || GetState() == bsExclusive) return kBtnPressed;
@@ -384,7 +384,7 @@ void TsSpeedButton::SpeedChangePaint(bool Clicked, TacAnimatEvent Event) {
   // The cache still holds the old look: the fade starts from it.
   SkinData.BackgroundChanged = false;
   FFadeFrame = nullptr;
-  DoChangePaint(FFade, *this, Clicked, fdUp, EventEnabled(Event, FAnimatEvents, managerEvents));
+  DoChangePaint(FFade, FFadeLink, Clicked, fdUp, EventEnabled(Event, FAnimatEvents, managerEvents));
   ShowGlowingIfNeeded(SkinData, Clicked);
 }
 

@@ -19,7 +19,7 @@
 
 enum TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider };
 
-class TsSpeedButton : public TSpeedButton, private TacFadeTarget {
+class TsSpeedButton : public TSpeedButton {
  public:
   explicit TsSpeedButton(TComponent* AOwner);
   ~TsSpeedButton() override;
@@ -129,18 +129,30 @@ class TsSpeedButton : public TSpeedButton, private TacFadeTarget {
   void StdPaint(TCanvas& Canvas);
   TsGdiTextRasteriser& Raster();
 
-  // TacFadeTarget
-  bool FadeAlive() const override;
-  bool FadeEnabled() const override { return GetEnabled(); }
-  bool SkinChanging() const override;
-  TBitmap32* FadeCache() override { return SkinData.CacheBitmap.get(); }
-  bool GetBackgroundChanged() const override { return SkinData.BackgroundChanged; }
-  void SetBackgroundChanged(bool Value) override { SkinData.BackgroundChanged = Value; }
-  HWND FadeWindow() const override { return nullptr; }  // windowless: frames go through the parent's paint
-  LRESULT FadeCommand(int Code, LPARAM LParam = 0, int Argument = 0) override;
-  void Repaint() override { GraphRepaint(); }
-  void Invalidate() override { SkinData.Invalidate(); }
+  // What a fade asks of the button (a companion object: the button's own
+  // Invalidate and Repaint mean other things).
+  class TFadeLink final : public TacFadeTarget {
+   public:
+    explicit TFadeLink(TsSpeedButton& Button) : FButton(Button) {}
+    bool FadeAlive() const override;
+    bool FadeEnabled() const override { return FButton.GetEnabled(); }
+    bool SkinChanging() const override;
+    TBitmap32* FadeCache() override { return FButton.SkinData.CacheBitmap.get(); }
+    bool GetBackgroundChanged() const override { return FButton.SkinData.BackgroundChanged; }
+    void SetBackgroundChanged(bool Value) override { FButton.SkinData.BackgroundChanged = Value; }
+    HWND FadeWindow() const override { return nullptr; }  // windowless: frames go through the parent's paint
+    LRESULT FadeCommand(int Code, LPARAM LParam = 0, int Argument = 0) override {
+      return FButton.FadeCommand(Code, LParam, Argument);
+    }
+    void Repaint() override { FButton.GraphRepaint(); }
+    void Invalidate() override { FButton.SkinData.Invalidate(); }
 
+   private:
+    TsSpeedButton& FButton;
+  };
+  LRESULT FadeCommand(int Code, LPARAM LParam, int Argument);
+
+  TFadeLink FFadeLink{*this};
   TToolButtonStyle FButtonStyle = tbsButton;
   TComponentRef<TPopupMenu> FDropdownMenu;
   TAlignment FAlignment = taCenter;
