@@ -130,6 +130,11 @@ void TGraphicControl::Dispatch(TMessage& Message) {
       if (!IsDestroying() && x >= 0 && y >= 0 && x < GetWidth() && y < GetHeight()) Click();
       break;
     }
+    case WM_PAINT: {  // the parent's surface, its origin at the control's top left
+      TCanvas canvas(reinterpret_cast<HDC>(Message.WParam));
+      Paint(canvas);
+      break;
+    }
     case CM_MOUSEENTER: MouseEnter(); break;
     case CM_MOUSELEAVE: MouseLeave(); break;
     default: DefaultHandler(Message);

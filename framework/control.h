@@ -106,7 +106,8 @@ class TControl : public TComponent {
   TFont FFont;
 };
 
-// A windowless control painted by its parent. Its parent hands it the mouse
+// A windowless control painted by its parent (WM_PAINT with the parent's DC,
+// its origin moved to the control). Its parent hands it the mouse
 // messages over it (in its own coordinates; the left button captures the
 // mouse for it until released) and CM_MOUSEENTER / CM_MOUSELEAVE.
 class TGraphicControl : public TControl {

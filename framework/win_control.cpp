@@ -213,7 +213,8 @@ void TWinControl::PaintWindow(TCanvas& Canvas) {
     const int saved = SaveDC(dc);
     SetViewportOrgEx(dc, control->GetLeft(), control->GetTop(), nullptr);
     IntersectClipRect(dc, 0, 0, control->GetWidth(), control->GetHeight());
-    control->Paint(Canvas);
+    // As a message, so that whoever took over the control's messages paints it.
+    control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
     RestoreDC(dc, saved);
   }
 }

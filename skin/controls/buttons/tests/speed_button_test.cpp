@@ -10,6 +10,8 @@
 #include "skin/controls/basic/tests/skinned_form.h"
 #include "skin/controls/buttons/skinned_speed_button.h"
 #include "skin/controls/labels/web_label.h"
+#include "skin/forms/ctrl_adapter.h"
+#include "skin/win/skin_messages.h"
 #include "tests/support/leak_probe.h"
 #include "tests/support/message_pump.h"
 
@@ -156,6 +158,39 @@ TEST_F(SpeedButtonTest, StylesChangeWidthAndSeparatorsNeverGetHot) {
   const TBitmap32 shown = PrintClient(Form->GetHandle());
   for (const TPoint p : {TPoint{2, 2}, TPoint{30, 12}, TPoint{57, 22}})
     EXPECT_EQ(GetAPixel(cache, p.X, p.Y) & 0xFFFFFF, GetAPixel(shown, 100 + p.X, 20 + p.Y) & 0xFFFFFF);
+}
+
+TEST_F(SpeedButtonTest, AListedFrameworkSpeedButtonIsSkinnedFromOutsideWhileTheSkinLasts) {
+  auto* plain = Place<TSpeedButton>(20, 60, 60, 25);
+  plain->SetCaption(L"Std");
+  int clicks = 0;
+  plain->OnClick = [&clicks](TComponent*) { ++clicks; };
+  Manager->SetActive(false);
+  Pump();
+  const TBitmap32 classic = PrintClient(Form->GetHandle());
+  Manager->ThirdParty[tpSpeedButton] = "TSpeedButton";
+  Manager->LoadThirdNames(false);
+  Manager->SetActive(true);
+  Provider->GetAdapter()->AddAllItems();
+  Pump();
+  ASSERT_TRUE(IsHandledControl(plain));
+  const TRect place{20, 60, 80, 85};
+  const TBitmap32 skinned = PrintClient(Form->GetHandle());
+  EXPECT_TRUE(Differ(classic, skinned, place));
+  Mouse(WM_MOUSEMOVE, 40, 70);
+  Pump();
+  EXPECT_TRUE(Differ(skinned, PrintClient(Form->GetHandle()), place));  // hot
+  Mouse(WM_LBUTTONDOWN, 40, 70);
+  Mouse(WM_LBUTTONUP, 40, 70);
+  EXPECT_EQ(clicks, 1);  // the framework still handles the mouse
+  Mouse(WM_MOUSEMOVE, 250, 150);
+  Pump();
+  EXPECT_FALSE(Differ(skinned, PrintClient(Form->GetHandle()), place));
+  // Without the skin the button is given back and paints its classic look.
+  Manager->SetActive(false);
+  Pump();
+  EXPECT_FALSE(IsHandledControl(plain));
+  EXPECT_FALSE(Differ(classic, PrintClient(Form->GetHandle()), place));
 }
 
 TEST_F(SpeedButtonTest, HoveringButtonsAndLinksLeavesNothingBehind) {
