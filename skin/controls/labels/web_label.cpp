@@ -31,6 +31,13 @@ TColor TsWebLabel::TextColor() const {
                                                 : manager->Model.Palette[pcWebText];
 }
 
+void TsWebLabel::FontChanged() {
+  TsLabel::FontChanged();
+  if (!GetParentFont() || IsDestroying()) return;
+  FHoverFont.SetName(GetFont().GetName());
+  FHoverFont.SetHeight(GetFont().GetHeight());
+}
+
 void TsWebLabel::HoverChanged(bool Above) {
   if (Above == FMouseAbove) return;
   FMouseAbove = Above;

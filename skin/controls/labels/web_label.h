@@ -39,6 +39,8 @@ class TsWebLabel : public TsLabel {
   void MouseLeave() override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // Taking the parent's font, the hover font takes its face and size too.
+  void FontChanged() override;
 
  private:
   // The label's place on its parent is painted again (the hover font may differ in size).

@@ -43,7 +43,10 @@ class LabelsTest : public SkinnedFormTest {
 bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
 
 TEST_F(LabelsTest, AWebLabelOpensItsAddressAndLooksHotUnderTheMouse) {
+  Form->GetFont().SetHeight(-12);
   auto* link = Place<TsWebLabel>(20, 20, 120, 16);
+  EXPECT_EQ(link->GetHoverFont().GetHeight(), -12);  // the parent's face and size, underlined
+  EXPECT_EQ(link->GetHoverFont().GetName(), Form->GetFont().GetName());
   link->SetCaption(L"lanque.example");
   link->SetURL(L"http://lanque.example/help");
   auto* empty = Place<TsWebLabel>(20, 60, 120, 16);
