@@ -96,3 +96,47 @@ LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
 void TControl::Click() {
   if (OnClick) OnClick(this);
 }
+
+void TGraphicControl::Repaint() {
+  TWinControl* parent = GetParent();
+  if (!parent || !parent->HandleAllocated()) return;
+  const RECT bounds = GetBoundsRect();
+  InvalidateRect(parent->GetHandle(), &bounds, FALSE);
+  UpdateWindow(parent->GetHandle());
+}
+
+void TGraphicControl::MouseEnter() {
+  FMouseInControl = true;
+  if (OnMouseEnter) OnMouseEnter(this);
+}
+
+void TGraphicControl::MouseLeave() {
+  FMouseInControl = false;
+  if (OnMouseLeave) OnMouseLeave(this);
+}
+
+void TGraphicControl::Dispatch(TMessage& Message) {
+  const int x = static_cast<short>(LOWORD(Message.LParam)), y = static_cast<short>(HIWORD(Message.LParam));
+  TShiftState shift = 0;
+  if (Message.WParam & MK_SHIFT) shift |= ssShift;
+  if (Message.WParam & MK_CONTROL) shift |= ssCtrl;
+  if (Message.WParam & MK_LBUTTON) shift |= ssLeft;
+  switch (Message.Msg) {
+    case WM_LBUTTONDOWN: MouseDown(mbLeft, shift, x, y); break;
+    case WM_LBUTTONDBLCLK: MouseDown(mbLeft, shift | ssDouble, x, y); break;
+    case WM_MOUSEMOVE: MouseMove(shift, x, y); break;
+    case WM_LBUTTONUP: {
+      MouseUp(mbLeft, shift, x, y);
+      if (!IsDestroying() && x >= 0 && y >= 0 && x < GetWidth() && y < GetHeight()) Click();
+      break;
+    }
+    case WM_PAINT: {  // the parent's surface, its origin at the control's top left
+      TCanvas canvas(reinterpret_cast<HDC>(Message.WParam));
+      Paint(canvas);
+      break;
+    }
+    case CM_MOUSEENTER: MouseEnter(); break;
+    case CM_MOUSELEAVE: MouseLeave(); break;
+    default: DefaultHandler(Message);
+  }
+}

@@ -7,6 +7,7 @@
 
 #include "framework/component.h"
 #include "framework/graphics.h"
+#include "framework/input.h"
 #include "framework/messages.h"
 
 class TWinControl;
@@ -105,8 +106,30 @@ class TControl : public TComponent {
   TFont FFont;
 };
 
-// A windowless control painted by its parent.
+// A windowless control painted by its parent (WM_PAINT with the parent's DC,
+// its origin moved to the control). Its parent hands it the mouse
+// messages over it (in its own coordinates; the left button captures the
+// mouse for it until released) and CM_MOUSEENTER / CM_MOUSELEAVE.
 class TGraphicControl : public TControl {
  public:
   using TControl::TControl;
+  // Paints the control's part of the parent's window at once.
+  void Repaint();
+  // Between CM_MOUSEENTER and CM_MOUSELEAVE.
+  bool GetMouseInControl() const { return FMouseInControl; }
+
+  TNotifyEvent OnMouseEnter;
+  TNotifyEvent OnMouseLeave;
+
+ protected:
+  void Dispatch(TMessage& Message) override;
+  virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {}
+  virtual void MouseMove(TShiftState Shift, int X, int Y) {}
+  // A release of the left button over the control clicks it (after MouseUp).
+  virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {}
+  virtual void MouseEnter();
+  virtual void MouseLeave();
+
+ private:
+  bool FMouseInControl = false;
 };

@@ -129,6 +129,10 @@ void TWinControl::MainWndProc(TMessage& Message) {
 void TWinControl::WndProc(TMessage& Message) { Dispatch(Message); }
 
 void TWinControl::Dispatch(TMessage& Message) {
+  if (RouteMouse(Message)) {
+    if (Message.Msg == WM_MOUSEMOVE) TrackMouse(Message);  // the window's own enter and leave
+    return;
+  }
   switch (Message.Msg) {
     case WM_PAINT: WMPaint(Message); break;
     case WM_PRINTCLIENT: WMPrintClient(Message); break;
@@ -209,7 +213,8 @@ void TWinControl::PaintWindow(TCanvas& Canvas) {
     const int saved = SaveDC(dc);
     SetViewportOrgEx(dc, control->GetLeft(), control->GetTop(), nullptr);
     IntersectClipRect(dc, 0, 0, control->GetWidth(), control->GetHeight());
-    control->Paint(Canvas);
+    // As a message, so that whoever took over the control's messages paints it.
+    control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
     RestoreDC(dc, saved);
   }
 }
@@ -257,6 +262,54 @@ void TWinControl::TrackMouse(TMessage& Message) {
     Perform(CM_MOUSELEAVE);
   }
   DefaultHandler(Message);
+}
+
+TControl* TWinControl::GraphicControlAt(POINT Point) const {
+  for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
+    TControl* control = *it;
+    if (control->IsWindowed() || !control->GetVisible() || control->IsDestroying()) continue;
+    const RECT bounds = control->GetBoundsRect();
+    if (PtInRect(&bounds, Point)) return control;
+  }
+  return nullptr;
+}
+
+void TWinControl::SetMouseControl(TControl* Control) {
+  if (Control == FMouseControl.Get()) return;
+  TComponentRef<TControl> old = FMouseControl;
+  FMouseControl = Control;
+  if (TControl* left = old.Get()) left->Perform(CM_MOUSELEAVE);
+  if (TControl* entered = FMouseControl.Get(); entered && entered == Control) entered->Perform(CM_MOUSEENTER);
+}
+
+bool TWinControl::RouteMouse(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP: break;
+    case WM_MOUSELEAVE:
+      if (!FCaptureControl) SetMouseControl(nullptr);
+      return false;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(Message.LParam) != FHandle) FCaptureControl = nullptr;
+      return false;
+    default: return false;
+  }
+  const POINT point{static_cast<short>(LOWORD(Message.LParam)), static_cast<short>(HIWORD(Message.LParam))};
+  SetMouseControl(GraphicControlAt(point));
+  TComponentRef<TControl> target = FCaptureControl ? FCaptureControl : FMouseControl;
+  if (!target || !target->GetEnabled()) return false;
+  if (Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_LBUTTONDBLCLK) {
+    FCaptureControl = target.Get();
+    SetCapture(FHandle);
+  } else if (Message.Msg == WM_LBUTTONUP && FCaptureControl) {
+    FCaptureControl = nullptr;  // released before the click, which may open a modal window
+    if (GetCapture() == FHandle) ReleaseCapture();
+  }
+  const LPARAM local = MAKELPARAM(point.x - target->GetLeft(), point.y - target->GetTop());
+  Message.Result = target->Perform(Message.Msg, Message.WParam, local);
+  return true;
 }
 
 void TWinControl::WMNCDestroy(TMessage& Message) {

@@ -92,6 +92,9 @@ class TWinControl : public TControl {
   virtual void WMNCDestroy(TMessage& Message);
   // Turns the window's mouse moves and leaves into CM_MOUSEENTER / CM_MOUSELEAVE.
   void TrackMouse(TMessage& Message);
+  // Hands the mouse messages over a windowless child (or the one that holds
+  // the mouse) to it; true when one took the message.
+  bool RouteMouse(TMessage& Message);
 
   // Paints the background and the windowless children (into the back buffer).
   virtual void PaintWindow(TCanvas& Canvas);
@@ -111,6 +114,10 @@ class TWinControl : public TControl {
   void MainWndProc(TMessage& Message);
   void WindowCreated(HWND Window);
   void ReleaseSkinHooks();
+  // The topmost visible windowless child at a client point.
+  TControl* GraphicControlAt(POINT Point) const;
+  // The windowless child under the mouse changes: leave the old, enter the new.
+  void SetMouseControl(TControl* Control);
 
   HWND FHandle = nullptr;
   bool FOwnClass = false;  // the framework's window class, painted by the framework
@@ -119,6 +126,8 @@ class TWinControl : public TControl {
   int FTabOrder = -1;
   bool FTabStop = false;
   bool FMouseInside = false;  // between CM_MOUSEENTER and CM_MOUSELEAVE
+  TComponentRef<TControl> FMouseControl;    // the windowless child under the mouse
+  TComponentRef<TControl> FCaptureControl;  // the windowless child the left button holds
   TSkinHooks* FSkinHooks = nullptr;
   TOwnedBrush FBackgroundBrush;
   COLORREF FBackgroundBrushColor = 0;

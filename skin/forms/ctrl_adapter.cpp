@@ -63,6 +63,10 @@ bool TacCtrlAdapter::IsControlSupported(TControl* Control) const {
     return listed && HooksAllow(Control, section);
   }
   if (dynamic_cast<TLabel*>(Control) && !IsHandledControl(Control)) return HooksAllow(Control, section);
+  const std::string name = ControlClassName(*Control);
+  if (dynamic_cast<TSpeedButton*>(Control) && !IsHandledControl(Control) &&
+      FProvider.SkinData.GetSkinManager()->IsThirdName(tpSpeedButton, std::wstring(name.begin(), name.end())))
+    return HooksAllow(Control, section);
   return false;
 }
 
@@ -92,6 +96,8 @@ void TacCtrlAdapter::Consider(TControl* Control) {
   if (!IsControlSupported(Control)) return;
   if (auto* windowed = dynamic_cast<TWinControl*>(Control)) AddNewItem(windowed, DefaultSection);
   else if (auto* label = dynamic_cast<TLabel*>(Control)) InitLabel(label, true);
+  else if (auto* speed = dynamic_cast<TSpeedButton*>(Control))
+    FSpeedButtons.push_back(std::make_unique<TacSpeedButtonHandler>(*speed, FProvider.SkinData.GetSkinManager(), DefaultSection));
 }
 
 std::unique_ptr<TacMainWnd> TacCtrlAdapter::DoHook(TWinControl* Control, const std::string& Section) const {
@@ -149,12 +155,14 @@ void TacCtrlAdapter::RemoveItem(int Index) {
 
 void TacCtrlAdapter::CleanItems() {
   std::erase_if(FItems, [](const TacAdapterItem& item) { return !item.ScrollWnd || !item.ScrollWnd->Attached(); });
+  std::erase_if(FSpeedButtons, [](const auto& handler) { return !handler->Attached(); });
 }
 
 void TacCtrlAdapter::RemoveAllItems() {
   if (FRemoving > 0) return;
   ++FRemoving;
   while (!FItems.empty()) FItems.pop_back();
+  FSpeedButtons.clear();
   --FRemoving;
 }
 

@@ -11,6 +11,7 @@
 #include "framework/label.h"
 #include "framework/win_control.h"
 #include "skin/controls/adapters/main_wnd.h"
+#include "skin/controls/adapters/speed_btn_handler.h"
 
 class TsSkinProvider;
 
@@ -64,5 +65,6 @@ class TacCtrlAdapter {
   TsSkinProvider& FProvider;
   std::vector<TacAdapterItem> FItems;
   std::vector<TacLabelColor> FLabels;
+  std::vector<std::unique_ptr<TacSpeedButtonHandler>> FSpeedButtons;  // listed speed buttons
   int FRemoving = 0;
 };

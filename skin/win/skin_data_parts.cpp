@@ -1,5 +1,7 @@
 #include "skin/win/skin_data_parts.h"
 
+#include <utility>
+
 void TacScrollData::SetScrollWidth(int Value) {
   if (Value == FScrollWidth) return;
   FScrollWidth = Value;
@@ -19,16 +21,30 @@ void TacScrollData::RepaintOwner() const {
     FOwner->Invalidate();
 }
 
+TsBoundLabel::~TsBoundLabel() { delete std::exchange(FLabel, nullptr); }
+
 void TsBoundLabel::SetActive(bool Value) {
   if (Value == GetActive()) return;
   if (Value) {
-    FLabel = new TLabel(FOwner);
+    FLabel = FMaker ? FMaker(FOwner, *this) : new TLabel(FOwner);
     FLabel->SetCaption(FCaption);
     FLabel->GetFont().Assign(Font);
     AlignLabel();
   } else {
-    delete FLabel;
-    FLabel = nullptr;
+    delete std::exchange(FLabel, nullptr);
+  }
+}
+
+void TsBoundLabel::HandleOwnerMsg(const TMessage& Message) {
+  if (!FLabel || !FOwner || FOwner->IsDestroying()) return;
+  switch (Message.Msg) {
+    case WM_WINDOWPOSCHANGED:
+    case WM_ENABLE: AlignLabel(); break;
+    case WM_SHOWWINDOW:
+      FLabel->SetVisible(Message.WParam != 0);
+      AlignLabel();
+      break;
+    default: break;
   }
 }
 

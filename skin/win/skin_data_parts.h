@@ -2,6 +2,7 @@
 // The companions of per-control skin data: the skin data of controls with
 // their own colour shifts, scroll-bar sizes of a scrolling control, and the
 // caption label bound to an edit.
+#include <functional>
 #include <string>
 
 #include "framework/label.h"
@@ -42,7 +43,11 @@ class TsScrollWndData : public TsCommonData {
 // A caption label placed beside a control and following it.
 class TsBoundLabel {
  public:
-  explicit TsBoundLabel(TControl* AOwner) : FOwner(AOwner) {}
+  // Makes the label object (owned by the control); a plain label without one.
+  using TLabelMaker = std::function<TLabel*(TControl* Owner, TsBoundLabel& Bound)>;
+
+  explicit TsBoundLabel(TControl* AOwner, TLabelMaker Maker = {}) : FOwner(AOwner), FMaker(std::move(Maker)) {}
+  ~TsBoundLabel();
   TsBoundLabel(const TsBoundLabel&) = delete;
   TsBoundLabel& operator=(const TsBoundLabel&) = delete;
 
@@ -57,6 +62,10 @@ class TsBoundLabel {
   // parent, enabled with the control (or always); with a MaxWidth its words
   // wrap once it reaches MaxWidth - 4.
   void AlignLabel();
+  // A message of the control: moves, sizes, showing and enabling realign the label.
+  void HandleOwnerMsg(const TMessage& Message);
+  // The label object is being freed (by whoever frees it): it is not active any more.
+  void LabelGone() { FLabel = nullptr; }
 
   bool EnabledAlways = false;
   int Indent = 0;
@@ -67,6 +76,7 @@ class TsBoundLabel {
 
  private:
   TControl* FOwner;
+  TLabelMaker FMaker;
   TLabel* FLabel = nullptr;
   std::wstring FCaption;
 };

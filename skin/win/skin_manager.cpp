@@ -410,7 +410,9 @@ bool TsSkinManager::IsThirdName(int Index, const std::wstring& ClassName) const 
 }
 
 void TsSkinManager::SetActiveControl(HWND Window) {
-  if (FActiveGraphControl) SetActiveGraphControl(nullptr);
+  // No window (the mouse over a form's own client area) leaves a windowless
+  // control hot: it leaves by itself when the mouse does.
+  if (FActiveGraphControl && Window) SetActiveGraphControl(nullptr);
   if (Window == FActiveControl) return;
   if (FActiveControl) SendAMessage(FActiveControl, acmLeaveHot, reinterpret_cast<LPARAM>(this));
   FActiveControl = Window;

@@ -160,6 +160,7 @@ class TsSkinManager : public TComponent {
 
   void SetActiveControl(HWND Window);
   void SetActiveGraphControl(TControl* Control);
+  TControl* GetActiveGraphControl() const { return FActiveGraphControl; }
   HWND GetActiveControl() const { return FActiveControl; }
 
   bool MainWindowHook(TMessage& Message);

@@ -5,6 +5,7 @@
 #include "base/win_handles.h"
 #include "framework/text.h"
 #include "skin/controls/basic/control_paint.h"
+#include "skin/controls/basic/edit_label.h"
 #include "skin/data/binding/control_kinds.h"
 #include "skin/paint/gdi_win.h"
 #include "skin/paint/hsv.h"
@@ -13,7 +14,10 @@
 #include "skin/paint/pixel_changes.h"
 #include "skin/win/skin_manager.h"
 
-TsEdit::TsEdit(TComponent* AOwner) : TEdit(AOwner), SkinData(this, true) {
+TsEdit::TsEdit(TComponent* AOwner)
+    : TEdit(AOwner),
+      SkinData(this, true),
+      BoundLabel(this, [](TControl* Owner, TsBoundLabel& Bound) { return new TsEditLabel(Owner, &Bound); }) {
   SkinData.ControlKind = kEditKind;
   SkinData.OwnerClassName = "TsEdit";
   SkinData.Loaded();  // made in code: ready as soon as made
@@ -154,6 +158,11 @@ bool TsEdit::SkinCommand(TMessage& Message) {
 }
 
 void TsEdit::WndProc(TMessage& Message) {
+  EditWndProc(Message);
+  if (!IsDestroying()) BoundLabel.HandleOwnerMsg(Message);
+}
+
+void TsEdit::EditWndProc(TMessage& Message) {
   if (Message.Msg == SM_ALPHACMD && SkinCommand(Message)) return;
   // Screen readers learn what the control is, skinned or not.
   if (Message.Msg == WM_GETOBJECT && CommonWndProc(Message, &SkinData)) return;

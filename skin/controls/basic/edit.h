@@ -8,6 +8,7 @@
 #include "framework/edit.h"
 #include "skin/paint/items/text_paint.h"
 #include "skin/win/common_data.h"
+#include "skin/win/skin_data_parts.h"
 
 inline constexpr int kEditKind = 3;
 
@@ -16,6 +17,9 @@ class TsEdit : public TEdit {
   explicit TsEdit(TComponent* AOwner);
 
   TsCommonData SkinData;
+  // The caption label beside the edit (a TsEditLabel while active); it
+  // follows the edit's moves, sizes, visibility and enabled state.
+  TsBoundLabel BoundLabel;
   unsigned DisabledKind = 1;  // TsDisabledKind bits: blended
 
   // The width of the border the skin paints (the window's own frame).
@@ -31,6 +35,7 @@ class TsEdit : public TEdit {
   void WndProc(TMessage& Message) override;
 
  private:
+  void EditWndProc(TMessage& Message);
   bool Ready();
   bool SkinCommand(TMessage& Message);
   bool PrepareCache();

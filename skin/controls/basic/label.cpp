@@ -99,7 +99,7 @@ void TsLabel::DoDrawText(HDC DC, RECT& Rect, UINT Flags) const {
   // Measured, an empty caption (or a lone accelerator mark) is one blank high.
   if ((Flags & DT_CALCRECT) && (text.empty() || (FShowAccelChar && text == L"&"))) text += L' ';
   if (!FShowAccelChar) Flags |= DT_NOPREFIX;
-  const TSelectObject font(DC, GetFont().GetHandle());
+  const TSelectObject font(DC, DrawFont().GetHandle());
   SetTextColor(DC, ColorToRGB(TextColor()));
   SetBkMode(DC, TRANSPARENT);
   DrawTextW(DC, text.c_str(), static_cast<int>(text.size()), &Rect, Flags);

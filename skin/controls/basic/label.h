@@ -28,18 +28,20 @@ class TsLabel : public TLabel {
   void SetFocusControl(TWinControl* Value);
 
   // The colour the text is drawn in.
-  TColor TextColor() const;
+  virtual TColor TextColor() const;
+  // The font the text is drawn in.
+  virtual const TFont& DrawFont() const { return GetFont(); }
   // Draws the caption into rect of the DC (measures it with DT_CALCRECT: an
   // empty caption measures as one blank).
-  void DoDrawText(HDC DC, RECT& Rect, UINT Flags) const;
+  virtual void DoDrawText(HDC DC, RECT& Rect, UINT Flags) const;
 
  protected:
   void Paint(TCanvas& Canvas) override;
   void TextChanged() override;
   void FontChanged() override;
+  bool SkinActive() const;
 
  private:
-  bool SkinActive() const;
   void NameFocusControl();
 
   TComponentRef<TsSkinManager> FSkinManager;
