@@ -7,13 +7,14 @@
 
 #include <functional>
 
-#include "skin/controls/basic/tests/skinned_form.h"
 #include "skin/controls/buttons/skinned_speed_button.h"
 #include "skin/controls/labels/web_label.h"
 #include "skin/forms/ctrl_adapter.h"
 #include "skin/win/skin_messages.h"
 #include "tests/support/leak_probe.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/print_client.h"
+#include "tests/support/skinned_form.h"
 
 namespace {
 

@@ -12,10 +12,11 @@
 #include "framework/edit.h"
 #include "skin/controls/basic/edit.h"
 #include "skin/controls/basic/edit_label.h"
-#include "skin/controls/basic/tests/skinned_form.h"
 #include "skin/controls/labels/label_fx.h"
 #include "skin/controls/labels/sticky_label.h"
 #include "skin/controls/labels/web_label.h"
+#include "tests/support/print_client.h"
+#include "tests/support/skinned_form.h"
 
 namespace {
 
