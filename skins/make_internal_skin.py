@@ -497,7 +497,8 @@ GLOW_REACH, GLOW_UNDER, GLOW_RADIUS = 7, 4, 4  # beyond the button, under it, th
 GLOW_CENTRE = 4
 
 
-def make_button_glow():
+def make_button_glow(colour=None):
+    colour = colour or HOT_LINE
     edge = GLOW_REACH + GLOW_UNDER
     size = 2 * edge + GLOW_CENTRE
     lo, hi = GLOW_REACH, size - GLOW_REACH  # the button's outline in the picture
@@ -509,7 +510,7 @@ def make_button_glow():
             cy = min(max(j + 0.5, lo + GLOW_RADIUS), hi - GLOW_RADIUS)
             d = math.hypot(i + 0.5 - cx, j + 0.5 - cy) - GLOW_RADIUS
             a = 0 if d <= 0 else int(round(120 * max(0.0, 1 - d / GLOW_REACH) ** 2))
-            pixels.append(HOT_LINE + (a,) if a else (0, 0, 0, 0))
+            pixels.append(colour + (a,) if a else (0, 0, 0, 0))
     return size, pixels
 
 
@@ -522,6 +523,19 @@ def save_bmp32(path, size, pixels):
     info = struct.pack("<IiiHHIIiiII", 40, size, size, 1, 32, 0, len(data), 2835, 2835, 0, 0)
     with open(path, "wb") as f:
         f.write(header + info + data)
+
+
+# The glows of the hot caption buttons: the button glow, red around close.
+def caption_glows():
+    glow = "!%s!1!0!3!" + "!".join(["%d" % (GLOW_REACH + GLOW_UNDER)] * 4) + "!1"
+    pairs = []
+    for name in ("CLOSE", "MAX", "MIN"):
+        pairs += [("BICON%sGLOW" % name, 1), ("BICON%sGLOWMARGIN" % name, GLOW_UNDER)]
+    for glyph, picture in (("BICONCLOSE", "CloseGlow.bmp"), ("BICLOSEALONE", "CloseGlow.bmp"),
+                           ("BICONMAX", "ButtonGlow.bmp"), ("BICONNORM", "ButtonGlow.bmp"),
+                           ("BICONMIN", "ButtonGlow.bmp")):
+        pairs.append((glyph + "GLOW0", glow % picture))
+    return pairs
 
 
 def options_text(keys, arrows):
@@ -538,7 +552,7 @@ def options_text(keys, arrows):
             ("SH_SOURCE", 2), ("SH_OPACITY", 60), ("SH_COLORL", 0), ("SH_COLORT", 0), ("SH_COLORR", 0),
             ("SH_COLORB", 0), ("LO_SOURCE", 2), ("LO_OPACITY", 200),
             ("EDITTEXT_OK", c(hexc("15803D"))), ("EDITBG_OK", c(hexc("DCFCE7"))),
-        ] + keys["GLOBALINFO"]),
+        ] + caption_glows() + keys["GLOBALINFO"]),
         # State 0 is the inactive look of a form, state 1 the active one.
         ("FORM", [("COLOR", c(PAGE)), ("FONTCOLOR", c(TEXT)), ("HOTCOLOR", c(PAGE)), ("HOTFONTCOLOR", c(TEXT)),
                   ("STATES", 2)] + keys["FORM"]),
@@ -633,6 +647,7 @@ def main():
     master.save_bmp(os.path.join(out, "Master.bmp"))
     make_button_huge().save_bmp(os.path.join(out, "ButtonHuge.bmp"))
     save_bmp32(os.path.join(out, "ButtonGlow.bmp"), *make_button_glow())
+    save_bmp32(os.path.join(out, "CloseGlow.bmp"), *make_button_glow(hexc("E5484D")))
     with open(os.path.join(out, "Options.dat"), "w", newline="") as f:
         f.write(options_text(keys, arrows))
 

@@ -7,6 +7,7 @@
 #include "skin/forms/frame_form_win.h"
 #include "skin/paint/gdi_win.h"
 #include "skin/win/skin_manager.h"
+#include "skin/win/skinable_menus.h"
 
 namespace {
 
@@ -116,6 +117,8 @@ void TsSkinProvider::PrepareForm() {
   SetCompositorFrame(window, !FDrawNonClientArea);
   FPrepared = true;
   FSysMenu->UpdateItems(true);
+  TsSkinManager* manager = SkinData.GetSkinManager();
+  manager->SkinableMenus().InitMenuLine(FForm->GetMenu(), FDrawNonClientArea && manager->SkinnedPopups);
   KillAnimations();
   FCache.FreeGlows();
   MarkChanged();
@@ -144,6 +147,7 @@ void TsSkinProvider::RestoreForm() {
   }
   SetWindowRgn(window, nullptr, FALSE);
   SetCompositorFrame(window, true);
+  if (TsSkinManager* manager = SkinData.GetSkinManager()) manager->SkinableMenus().InitMenuLine(FForm->GetMenu(), false);
   if (UseGlobalColor && !SkinData.CustomColor) FForm->SetColor(clBtnFace);
   FCache = TacFrameCache();
   FHotCode = FPressedCode = 0;
@@ -176,7 +180,12 @@ bool TsSkinProvider::PrepareCache() {
   if (!Skinned() || !FForm->HandleAllocated()) return false;
   if (!FPrepared) PrepareForm();
   if (!FRaster) return false;
-  return FCache.PaintAll(SkinData.GetSkinManager()->Model, Describe(), SystemFrameMetrics(), *FRaster);
+  const int rebuilds = FCache.Rebuilds();
+  if (!FCache.PaintAll(SkinData.GetSkinManager()->Model, Describe(), SystemFrameMetrics(), *FRaster)) return false;
+  // A new picture: the main menu's bar items paint themselves into its band.
+  if (FCache.Rebuilds() != rebuilds && FForm->GetMenu())
+    SkinData.GetSkinManager()->SkinableMenus().PaintMenuLine(*FForm->GetMenu(), FCache.EditBitmap());
+  return true;
 }
 
 void TsSkinProvider::UpdateRgn(bool Redraw) {

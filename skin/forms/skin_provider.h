@@ -86,6 +86,9 @@ class TsSkinProvider : public TComponent, private TSkinHooks {
   // The running hover fade of a button, or nullptr.
   TacSBAnimation* GetButtonAnimation(int Code) const;
   void KillAnimations();
+  // The glow window around a hot minimise, maximise or close button (hit
+  // code), or nullptr.
+  HWND GetButtonGlow(int Code) const;
   // The button's picture in a state for its hover fade (opaque where the
   // window shows, premultiplied), and where it goes on the screen.
   TBitmap32 ButtonImage(int Code, int State, TRect& ScreenRect);
@@ -116,6 +119,8 @@ class TsSkinProvider : public TComponent, private TSkinHooks {
   bool StillThere() const;
   void StartSBAnimation(int Code, int State, int Steps, bool Show);
   bool AnimatedButtons() const;
+  // Shows the glow of a button that became hot, hides it in any other state.
+  void UpdateButtonGlow(int Code, int State);
   // Draws a button into the picture and copies its rectangle to the window.
   void DrawButtonNow(int Code, int State);
   int* StateOf(int HitCode);
@@ -142,6 +147,7 @@ class TsSkinProvider : public TComponent, private TSkinHooks {
   int FPressedCode = 0;  // the button held down by this form's press
   decltype(TacFrameForm::ButtonStates) FButtonStates;
   std::array<TComponentRef<TacSBAnimation>, 4> FAnimations;  // close, maximise, minimise, help
+  std::array<int, 4> FGlows{-1, -1, -1, -1};                 // glow handles, in the same order
   TsSystemMenu* FSysMenu = nullptr;
   TacFrameCache FCache;
   TBitmap32 FIcon;
