@@ -7,6 +7,7 @@
 #include "skin/forms/frame_form_win.h"
 #include "skin/paint/gdi_win.h"
 #include "skin/win/skin_manager.h"
+#include "skin/win/outer_effects_win.h"
 #include "skin/win/skinable_menus.h"
 
 namespace {
@@ -350,6 +351,7 @@ bool TsSkinProvider::Message(TWinControl&, TMessage& Message) {
         FAdapter->AddAllItems();
       return true;
     case WM_MOVE: KillAnimations(); return false;
+    case WM_WINDOWPOSCHANGED: UpdateOuterEffects(*FForm); return false;
     case WM_STYLECHANGED: StyleChanged(Message); return true;
     case WM_WINDOWPOSCHANGING: PositionChanging(Message); return false;
     case WM_PRINT: Print(Message); return true;

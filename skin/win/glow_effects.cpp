@@ -14,17 +14,7 @@ namespace {
 constexpr wchar_t kClassName[] = L"LanqueGlow";
 constexpr int kSpareWindows = 2;  // hidden windows kept for the next glows
 
-// What a glow window shows: the same glow again needs no new picture.
-struct TGlowContent {
-  const TsMaskData* Image = nullptr;
-  TRect Window;
-  TRect Cut;
-  TColor Tone = clNone;
-  int Hue = 0;
-  int Saturation = 0;
-  int Alpha = 0;
-  friend bool operator==(const TGlowContent&, const TGlowContent&) = default;
-};
+using TGlowContent = TacEffectContent;
 
 struct TGlowSlot {
   int Handle = -1;  // -1: free
@@ -131,15 +121,23 @@ int ShowGlow(const TRect& ControlRect, const TRect& Visible, std::string_view Se
   const TsMaskData& md = model.ma[static_cast<size_t>(image)];
   const TacGlowPlacement placement = GlowPlacement(ControlRect, Visible, ImageMargins(md), Margin);
   if (placement.Window.IsEmpty()) return -1;
-  const TGlowContent content{&md, placement.Window, placement.Cut, Data.ColorTone, Data.HUEOffset,
-                             Data.Saturation, Alpha};
-  TGlowSlot& slot = FreeSlot(content);
-  if (!slot.Window || !(slot.Content == content)) {
+  const TGlowContent content{
+      &md, placement.Window, placement.Cut, {static_cast<int>(Data.ColorTone), Data.HUEOffset, Data.Saturation, 0},
+      Alpha};
+  return ShowEffect(
+      content, [&] { return MakeGlowPicture(md, placement, {Data.ColorTone, Data.HUEOffset, Data.Saturation}); },
+      Parent);
+}
+
+int ShowEffect(const TacEffectContent& Content, const std::function<TBitmap32()>& Make, HWND Parent) {
+  if (Content.Window.IsEmpty()) return -1;
+  TGlowSlot& slot = FreeSlot(Content);
+  if (!slot.Window || !(slot.Content == Content)) {
     slot.Content = {};
-    const TBitmap32 picture = MakeGlowPicture(md, placement, {Data.ColorTone, Data.HUEOffset, Data.Saturation});
-    if (picture.Empty() || !MakeWindow(slot) || !SetPicture(slot.Window.Get(), picture, placement.Window, Alpha))
+    const TBitmap32 picture = Make();
+    if (picture.Empty() || !MakeWindow(slot) || !SetPicture(slot.Window.Get(), picture, Content.Window, Content.Alpha))
       return -1;
-    slot.Content = content;
+    slot.Content = Content;
   }
   ShowAbove(slot.Window.Get(), Parent);
   slot.Handle = gNextHandle;
