@@ -124,7 +124,7 @@ void TForm::VisibleChanged() {
 
 void TForm::SetClientSize(int AWidth, int AHeight) {
   RECT rect{0, 0, AWidth, AHeight};
-  AdjustWindowRectEx(&rect, FrameStyle(), FALSE, FrameExStyle());
+  AdjustWindowRectEx(&rect, FrameStyle(), FMenu.Get() != nullptr, FrameExStyle());  // the bar takes one row
   SetBounds(GetLeft(), GetTop(), rect.right - rect.left, rect.bottom - rect.top);
 }
 

@@ -324,11 +324,11 @@ def make_master():
     cv.rect(x, y + 1, 4, 1, hexc("9AA8BD"))
     put("TRACKBAR", "TICKVERT", glyph_value(x, y, 4, 1, 4))
 
-    # Lines: menu separator, divider, splitter, status bar.
+    # Lines: the main menu's band (a line under it), divider, splitter, status bar.
     x, y = sheet.place(fw, 5)
-    cv.rect(x, y, fw, 5, MAGENTA)
-    cv.rect(x, y + 2, fw, 1, hexc("DDE2E9"))
-    put("MENULINE", "BORDERSMASK", border_value(x, y, fw, 1, 5, (2, 2, 2, 2), 0, 1))
+    cv.rect(x, y, fw, 4, WHITE)
+    cv.rect(x, y + 4, fw, 1, hexc("DDE2E9"))
+    put("MENULINE", "BORDERSMASK", border_value(x, y, fw, 1, 5, (2, 1, 2, 1), 0, 1))
     x, y = sheet.place(6, fw)
     cv.rect(x + 2, y, 1, fw, hexc("C9D1DC"))
     cv.rect(x + 3, y, 1, fw, WHITE)

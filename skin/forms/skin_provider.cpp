@@ -181,11 +181,16 @@ bool TsSkinProvider::PrepareCache() {
   if (!Skinned() || !FForm->HandleAllocated()) return false;
   if (!FPrepared) PrepareForm();
   if (!FRaster) return false;
+  // A main menu given (or changed) since the form was prepared is drawn by the skin too.
+  TsSkinManager* manager = SkinData.GetSkinManager();
+  if (TMainMenu* menu = FForm->GetMenu(); menu && FDrawNonClientArea && manager->SkinnedPopups &&
+                                          !manager->SkinableMenus().MenuLineHooked(*menu))
+    manager->SkinableMenus().InitMenuLine(menu, true);
   const int rebuilds = FCache.Rebuilds();
-  if (!FCache.PaintAll(SkinData.GetSkinManager()->Model, Describe(), SystemFrameMetrics(), *FRaster)) return false;
+  if (!FCache.PaintAll(manager->Model, Describe(), SystemFrameMetrics(), *FRaster)) return false;
   // A new picture: the main menu's bar items paint themselves into its band.
   if (FCache.Rebuilds() != rebuilds && FForm->GetMenu())
-    SkinData.GetSkinManager()->SkinableMenus().PaintMenuLine(*FForm->GetMenu(), FCache.EditBitmap());
+    manager->SkinableMenus().PaintMenuLine(*FForm->GetMenu(), FCache.EditBitmap());
   return true;
 }
 

@@ -163,6 +163,17 @@ void TsSkinableMenus::InitMenuLine(TMainMenu* Menu, bool Active) {
   Menu->Rebuild();
 }
 
+bool TsSkinableMenus::MenuLineHooked(TMainMenu& Menu) const {
+  const auto hooked = [this](const TMenuItem& parent, const auto& self) -> bool {
+    for (int i = 0; i < parent.GetCount(); ++i) {
+      const TMenuItem& item = *parent.GetItem(i);
+      if (item.GetSkinHooks() != this || !self(item, self)) return false;
+    }
+    return true;
+  };
+  return hooked(Menu.GetItems(), hooked);
+}
+
 void TsSkinableMenus::PaintMenuLine(TMainMenu& Menu, TBitmap32& WindowPicture) {
   HWND window = Menu.GetWindow();
   HMENU bar = Menu.GetHandle();

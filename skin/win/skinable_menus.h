@@ -37,6 +37,8 @@ class TsSkinableMenus final : public TMenuSkinHooks, public TPopupWatcher {
   // A main menu's bar and its drop-down items owner-drawn by the skin (or
   // given back); the bar is built again.
   void InitMenuLine(TMainMenu* Menu, bool Active);
+  // Every item of the menu is drawn by these menus.
+  bool MenuLineHooked(TMainMenu& Menu) const;
   // Each item of the bar of Menu's window painted in its normal look into the
   // window's whole picture, over the band under it.
   void PaintMenuLine(TMainMenu& Menu, TBitmap32& WindowPicture);

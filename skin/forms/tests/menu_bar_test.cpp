@@ -28,8 +28,9 @@ class MenuBarTest : public SkinnedFormTest {
       sub->OnClick = [this](TComponent*) { ++Clicks; };
       top->Add(sub);
     }
+    // Given to a form already skinned: the next paint takes it over.
     Form->SetMenu(Menu);
-    Provider->PrepareForm();
+    Provider->PrepareCache();
   }
   HMENU Bar() const { return GetMenu(Form->GetHandle()); }
   RECT ItemRect(int i) const {
