@@ -4,9 +4,11 @@
 #include "skin/forms/frame/frame_hit_test.h"
 #include "skin/forms/frame/frame_region.h"
 #include "skin/forms/frame/screen_snap.h"
+#include "skin/forms/form_shadow.h"
 #include "skin/forms/frame_form_win.h"
 #include "skin/paint/gdi_win.h"
 #include "skin/win/skin_manager.h"
+#include "skin/win/glow_effects.h"
 #include "skin/win/outer_effects_win.h"
 #include "skin/win/skinable_menus.h"
 
@@ -37,6 +39,7 @@ TsSkinProvider::TsSkinProvider(TComponent* AOwner)
 
 TsSkinProvider::~TsSkinProvider() {
   KillAnimations();
+  HideGlow(FShadow);
   FAnimator.reset();
   FAdapter.reset();
   HookedForms().Remove(FForm);
@@ -129,7 +132,16 @@ void TsSkinProvider::PrepareForm() {
   if (!FAdapter) FAdapter = std::make_unique<TacCtrlAdapter>(*this);
   FAdapter->AddAllItems();
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_ERASE);
+  UpdateShadow();
 }
+
+void TsSkinProvider::UpdateShadow() {
+  if (!FForm->HandleAllocated()) return HideGlow(FShadow);
+  UpdateFormShadow(FForm->GetHandle(), *SkinData.GetSkinManager(), AllowExtBorders && Skinned() && FPrepared,
+                   FFormActive, FShadow);
+}
+
+HWND TsSkinProvider::GetShadowWindow() const { return GlowWindow(FShadow); }
 
 void TsSkinProvider::RestoreForm() {
   FAdapter.reset();
@@ -139,6 +151,7 @@ void TsSkinProvider::RestoreForm() {
   }
   FPrepared = false;
   KillAnimations();
+  HideGlow(FShadow);
   HWND window = FForm->GetHandle();
   if (FForm->GetBorderIcons() & biSystemMenu) {
     SetWindowLongPtrW(window, GWL_STYLE, GetWindowLongPtrW(window, GWL_STYLE) | WS_SYSMENU);
@@ -259,6 +272,7 @@ void TsSkinProvider::NCActivate(TMessage& Message) {
   // The client background and the children on it come from the same picture.
   if (changed && IsWindowVisible(FForm->GetHandle()))
     RedrawWindow(FForm->GetHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_NOERASE | RDW_ALLCHILDREN);
+  if (changed) UpdateShadow();  // the active or the inactive shadow
 }
 
 bool TsSkinProvider::NCHitTest(TMessage& Message) {
@@ -356,7 +370,10 @@ bool TsSkinProvider::Message(TWinControl&, TMessage& Message) {
         FAdapter->AddAllItems();
       return true;
     case WM_MOVE: KillAnimations(); return false;
-    case WM_WINDOWPOSCHANGED: UpdateOuterEffects(*FForm); return false;
+    case WM_WINDOWPOSCHANGED:
+      UpdateOuterEffects(*FForm);
+      UpdateShadow();
+      return false;
     case WM_STYLECHANGED: StyleChanged(Message); return true;
     case WM_WINDOWPOSCHANGING: PositionChanging(Message); return false;
     case WM_PRINT: Print(Message); return true;

@@ -37,6 +37,10 @@ class TsSkinProvider : public TComponent, private TSkinHooks {
   bool GetDrawNonClientArea() const { return FDrawNonClientArea; }
   void SetDrawNonClientArea(bool Value);
   bool DrawClientArea = true;
+  // Extended borders (a shadow around the form) when the manager has them on.
+  bool AllowExtBorders = true;
+  // The shadow's window while one shows, else nullptr.
+  HWND GetShadowWindow() const;
   // Asked before an ordinary control of the form is skinned from outside:
   // clearing Allow leaves it alone; Section may be changed.
   std::function<void(TControl* Control, bool& Allow, std::string& Section)> OnSkinItem;
@@ -114,6 +118,7 @@ class TsSkinProvider : public TComponent, private TSkinHooks {
   bool DoubleClick(TMessage& Message);
   bool SysCommand(TMessage& Message);
   void StyleChanged(TMessage& Message);
+  void UpdateShadow();
   // The form, its window and this provider are still there after a command
   // sent to the window (its handlers may close or free them).
   bool StillThere() const;
@@ -148,6 +153,7 @@ class TsSkinProvider : public TComponent, private TSkinHooks {
   decltype(TacFrameForm::ButtonStates) FButtonStates;
   std::array<TComponentRef<TacSBAnimation>, 4> FAnimations;  // close, maximise, minimise, help
   std::array<int, 4> FGlows{-1, -1, -1, -1};                 // glow handles, in the same order
+  int FShadow = -1;                                          // the shadow's glow-window handle
   TsSystemMenu* FSysMenu = nullptr;
   TacFrameCache FCache;
   TBitmap32 FIcon;

@@ -76,16 +76,18 @@ bool SetPicture(HWND Window, const TBitmap32& Picture, const TRect& At, int Alph
   return UpdateLayeredWindow(Window, nullptr, &to, &size, dc.Get(), &origin, 0, &blend, ULW_ALPHA);
 }
 
-void ShowAbove(HWND Window, HWND Parent) {
-  // Right above the parent: after the window directly over it, or topmost with a topmost parent.
+void ShowBy(HWND Window, HWND Parent, bool Below) {
+  // Right above the parent: after the window directly over it, or topmost
+  // with a topmost parent; below it: after the parent itself.
   HWND after = HWND_TOP;
   if (Parent && (GetWindowLongPtrW(Parent, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
-    after = HWND_TOPMOST;
+    after = Below ? Parent : HWND_TOPMOST;
   } else {
     if (GetWindowLongPtrW(Window, GWL_EXSTYLE) & WS_EX_TOPMOST)
       SetWindowPos(Window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     HWND above = Parent ? GetWindow(Parent, GW_HWNDPREV) : nullptr;
-    if (above && above != Window) after = above;
+    if (Below && Parent) after = Parent;
+    else if (above && above != Window) after = above;
   }
   SetWindowPos(Window, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
@@ -129,7 +131,7 @@ int ShowGlow(const TRect& ControlRect, const TRect& Visible, std::string_view Se
       Parent);
 }
 
-int ShowEffect(const TacEffectContent& Content, const std::function<TBitmap32()>& Make, HWND Parent) {
+int ShowEffect(const TacEffectContent& Content, const std::function<TBitmap32()>& Make, HWND Parent, bool Below) {
   if (Content.Window.IsEmpty()) return -1;
   TGlowSlot& slot = FreeSlot(Content);
   if (!slot.Window || !(slot.Content == Content)) {
@@ -139,7 +141,7 @@ int ShowEffect(const TacEffectContent& Content, const std::function<TBitmap32()>
       return -1;
     slot.Content = Content;
   }
-  ShowAbove(slot.Window.Get(), Parent);
+  ShowBy(slot.Window.Get(), Parent, Below);
   slot.Handle = gNextHandle;
   gNextHandle = gNextHandle == INT_MAX ? 0 : gNextHandle + 1;
   return slot.Handle;

@@ -37,8 +37,10 @@ struct TacEffectContent {
   int Alpha = 0;
   friend bool operator==(const TacEffectContent&, const TacEffectContent&) = default;
 };
-// The handle, or -1 when no picture or window could be made. Hidden with HideGlow.
-int ShowEffect(const TacEffectContent& Content, const std::function<TBitmap32()>& Make, HWND Parent);
+// Placed just above Parent, or just below it (a shadow). The handle, or -1
+// when no picture or window could be made. Hidden with HideGlow.
+int ShowEffect(const TacEffectContent& Content, const std::function<TBitmap32()>& Make, HWND Parent,
+               bool Below = false);
 // Destroys every glow window; handles given out before are unknown from then on.
 void ClearGlows();
 

@@ -105,7 +105,7 @@ TEST_F(OuterEffectsTest, TheEffectComesGoesAndMovesWithTheControlAndItsForm) {
   EXPECT_EQ(EffectWindows(), 0);
 }
 
-TEST_F(OuterEffectsTest, AThousandComingsAndGoingsLeaveNoWindowOrHandle) {
+TEST_F(OuterEffectsTest, HundredsOfComingsAndGoingsLeaveNoWindowOrHandle) {
   HWND form = Form->GetHandle(), edit = Edit->GetHandle();
   const auto cycle = [&](int i) {
     ShowWindow(edit, SW_SHOW);
@@ -116,11 +116,55 @@ TEST_F(OuterEffectsTest, AThousandComingsAndGoingsLeaveNoWindowOrHandle) {
   for (int i = 0; i < 20; ++i) cycle(i);
   const TLeakProbe before = TLeakProbe::Take();
   const int windows = EffectWindows();
-  for (int i = 0; i < 1000; ++i) cycle(i);
+  for (int i = 0; i < 300; ++i) cycle(i);
   EXPECT_EQ(TLeakProbe::Take().DriftSince(before), "");
   EXPECT_EQ(EffectWindows(), windows);
   ShowWindow(edit, SW_SHOW);
   ExpectAroundTheEdit();
+}
+
+// Extended borders: with the manager's switch on, the form's shadow lies
+// around it, right below it, and follows it; off, or the form minimised,
+// maximised or hidden, there is none.
+TEST_F(OuterEffectsTest, ExtendedBordersGiveTheFormItsShadowWhileTheManagerWantsIt) {
+  HWND form = Form->GetHandle();
+  EXPECT_EQ(Provider->GetShadowWindow(), nullptr);
+  Manager->SetExtendedBorders(true);
+  const auto expectAround = [&] {
+    HWND shadow = Provider->GetShadowWindow();
+    ASSERT_NE(shadow, nullptr);
+    EXPECT_TRUE(IsWindowVisible(shadow));
+    EXPECT_EQ(GetWindow(form, GW_HWNDNEXT), shadow) << "right below the form";
+    RECT at, bounds;
+    GetWindowRect(shadow, &at);
+    GetWindowRect(form, &bounds);
+    const auto& m = Manager->Shadows.Margins;
+    EXPECT_GT(m[0], 0);
+    EXPECT_EQ(at.left, bounds.left - m[0]);
+    EXPECT_EQ(at.top, bounds.top - m[1]);
+    EXPECT_EQ(at.right, bounds.right + m[2]);
+    EXPECT_EQ(at.bottom, bounds.bottom + m[3]);
+  };
+  expectAround();
+  SetWindowPos(form, nullptr, 160, 140, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  expectAround();
+  const TLeakProbe before = TLeakProbe::Take();
+  for (int i = 0; i < 100; ++i) {
+    ShowWindow(form, SW_SHOWMINNOACTIVE);
+    EXPECT_EQ(Provider->GetShadowWindow(), nullptr);
+    ShowWindow(form, SW_RESTORE);
+    ShowWindow(form, SW_HIDE);
+    EXPECT_EQ(Provider->GetShadowWindow(), nullptr);
+    ShowWindow(form, SW_SHOWNA);
+  }
+  expectAround();
+  EXPECT_EQ(TLeakProbe::Take().DriftSince(before), "");
+  Provider->AllowExtBorders = false;
+  SetWindowPos(form, nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(Provider->GetShadowWindow(), nullptr);
+  Provider->AllowExtBorders = true;
+  Manager->SetExtendedBorders(false);
+  EXPECT_EQ(Provider->GetShadowWindow(), nullptr);
 }
 
 }  // namespace

@@ -49,3 +49,32 @@ TBitmap32 MakeOuterPicture(const TacOuterLook& look, int controlWidth, int contr
   }
   return onBlack;
 }
+
+namespace {
+
+// Where destination position d of size n takes its source from a picture of
+// size p cut into slices of s at either end: the ends as they are, the middle stretched.
+int SliceSource(int d, int n, int p, int s) {
+  if (d < s) return d;
+  if (d >= n - s) return p - (n - d);
+  const int middle = n - 2 * s, source = p - 2 * s;
+  return middle > 0 ? s + static_cast<int>(static_cast<long long>(d - s) * source / middle) : s;
+}
+
+}  // namespace
+
+TBitmap32 MakeFormShadow(const TBitmap32& picture, const std::array<int, 4>& margins, int formWidth, int formHeight) {
+  if (picture.Empty() || formWidth <= 0 || formHeight <= 0) return {};
+  const int w = formWidth + std::max(margins[0], 0) + std::max(margins[2], 0);
+  const int h = formHeight + std::max(margins[1], 0) + std::max(margins[3], 0);
+  const int sx = std::min(picture.Width() / 2, w / 2), sy = std::min(picture.Height() / 2, h / 2);
+  TBitmap32 bmp(w, h);
+  if (bmp.Empty()) return bmp;
+  for (int y = 0; y < h; ++y) {
+    const TsColor* src = picture.Row(SliceSource(y, h, picture.Height(), sy));
+    TsColor* row = bmp.Row(y);
+    for (int x = 0; x < w; ++x) row[x] = src[SliceSource(x, w, picture.Width(), sx)];
+  }
+  UpdateAlpha(bmp);
+  return bmp;
+}
