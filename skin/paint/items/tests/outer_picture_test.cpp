@@ -100,4 +100,26 @@ TEST_F(OuterPicture, ThePictureSurroundsTheControlAtTheEffectsOpacity) {
   EXPECT_TRUE(MakeOuterPicture({}, 60, 20).Empty());
 }
 
+// A form's shadow: the picture's corners as they are, its middle stretched
+// over the form grown by the margins, premultiplied.
+TEST(FormShadow, CornersKeptMiddleStretchedPremultiplied) {
+  TBitmap32 picture(8, 6);
+  for (int y = 0; y < 6; ++y)
+    for (int x = 0; x < 8; ++x)  // white, alpha by place: (x + 1) * 10 + y
+      picture.Row(y)[x] = (static_cast<TsColor>((x + 1) * 10 + y) << 24) | 0xFFFFFFu;
+  const TBitmap32 shadow = MakeFormShadow(picture, {2, 1, 3, 4}, 20, 10);
+  ASSERT_EQ(shadow.Width(), 25);
+  ASSERT_EQ(shadow.Height(), 15);
+  const auto alpha = [&](int x, int y) { return static_cast<int>(shadow.Row(y)[x] >> 24); };
+  EXPECT_EQ(alpha(0, 0), 10);            // top left: the picture's top left
+  EXPECT_EQ(alpha(3, 2), 42);            // inside the corner slices (4 x 3)
+  EXPECT_EQ(alpha(24, 14), 85);          // bottom right
+  EXPECT_EQ(alpha(21, 12), 53);          // the bottom right slice: its first column and row
+  EXPECT_EQ(alpha(12, 0) / 10, 5);       // the middle columns come from the picture's middle
+  // Premultiplied: white at alpha a is about a in every channel.
+  EXPECT_NEAR(static_cast<int>(shadow.Row(0)[0] & 0xFF), 10, 1);
+  EXPECT_TRUE(MakeFormShadow({}, {2, 2, 2, 2}, 20, 10).Empty());
+  EXPECT_TRUE(MakeFormShadow(picture, {2, 2, 2, 2}, 0, 10).Empty());
+}
+
 }  // namespace
