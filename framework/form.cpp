@@ -65,7 +65,9 @@ void TForm::CreateParams(TCreateParams& Params) {
 
 void TForm::CreateWnd() {
   TWinControl::CreateWnd();
-  if (!HandleAllocated() || !Application) return;
+  if (!HandleAllocated()) return;
+  if (TMainMenu* menu = FMenu.Get()) menu->ShowOn(GetHandle());
+  if (!Application) return;
   if (HICON icon = Application->GetIcon().GetHandle()) {
     SendMessageW(GetHandle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageW(GetHandle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
@@ -122,7 +124,7 @@ void TForm::VisibleChanged() {
 
 void TForm::SetClientSize(int AWidth, int AHeight) {
   RECT rect{0, 0, AWidth, AHeight};
-  AdjustWindowRectEx(&rect, FrameStyle(), FALSE, FrameExStyle());
+  AdjustWindowRectEx(&rect, FrameStyle(), FMenu.Get() != nullptr, FrameExStyle());  // the bar takes one row
   SetBounds(GetLeft(), GetTop(), rect.right - rect.left, rect.bottom - rect.top);
 }
 
@@ -139,6 +141,14 @@ void TForm::Close() {
   if (Application && Application->GetMainForm() == this) Application->Terminate();
 }
 
+void TForm::SetMenu(TMainMenu* Value) {
+  if (Value == FMenu.Get()) return;
+  if (TMainMenu* old = FMenu.Get()) old->ShowOn(nullptr);
+  FMenu = Value;
+  if (Value) Value->ShowOn(GetHandle());
+  else if (HandleAllocated()) DrawMenuBar(GetHandle());
+}
+
 void TForm::AfterConstruction() {
   if (OnCreate) OnCreate(this);
 }
@@ -146,8 +156,13 @@ void TForm::AfterConstruction() {
 void TForm::Dispatch(TMessage& Message) {
   if (Application && Application->GetMainForm() == this && Application->CallMainWindowHooks(Message))
     return;
+  if (TMainMenu* menu = FMenu.Get(); menu && menu->WindowMessage(Message)) return;
   switch (Message.Msg) {
     case WM_CLOSE: WMClose(Message); break;
+    case WM_DESTROY:
+      if (TMainMenu* menu = FMenu.Get()) menu->ShowOn(nullptr);  // the bar is the menu's, not the window's
+      TWinControl::Dispatch(Message);
+      break;
     case WM_SYSCOMMAND: WMSysCommand(Message); break;
     case WM_ACTIVATE: WMActivate(Message); break;
     case DM_GETDEFID: Message.Result = DefaultButtonId(); break;

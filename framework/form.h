@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "base/form_kinds.h"
+#include "framework/main_menu.h"
 #include "framework/win_control.h"
 
 using TCloseQueryEvent = std::function<void(TComponent* Sender, bool& CanClose)>;
@@ -33,6 +34,10 @@ class TForm : public TWinControl {
   void Close();
   virtual bool CloseQuery();
 
+  // The main menu shown as the window's bar; nullptr for none.
+  TMainMenu* GetMenu() const { return FMenu.Get(); }
+  void SetMenu(TMainMenu* Value);
+
   // Called by the application once construction has finished.
   virtual void AfterConstruction();
 
@@ -58,6 +63,7 @@ class TForm : public TWinControl {
   DWORD FrameExStyle() const;
 
   TBorderStyle FBorderStyle = bsSizeable;
+  TComponentRef<TMainMenu> FMenu;
   TBorderIcons FBorderIcons = biSystemMenu | biMinimize | biMaximize;
   TWindowState FWindowState = wsNormal;
   HWND FFocusedChild = nullptr;  // given the focus back when the form is activated again

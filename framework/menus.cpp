@@ -24,11 +24,17 @@ void TMenuItem::Remove(TMenuItem* Item) {
   Item->FParentItem = nullptr;
 }
 
-TPopupMenu* TMenuItem::GetPopupMenu() const {
+const TMenuItem& TMenuItem::Root() const {
   const TMenuItem* root = this;
   while (root->FParentItem) root = root->FParentItem;
-  return root->FMenu;
+  return *root;
 }
+
+TPopupMenu* TMenuItem::GetPopupMenu() const { return Root().FMenu; }
+
+TMainMenu* TMenuItem::GetMainMenu() const { return Root().FMainMenu; }
+
+bool TMenuItem::IsTopLine() const { return FParentItem && !FParentItem->FParentItem && FParentItem->FMainMenu; }
 
 void TMenuItem::Click() {
   if (OnClick) OnClick(this);
@@ -75,22 +81,26 @@ void AppendItem(HMENU Menu, TMenuItem& Item, UINT Id, HMENU SubMenu) {
   InsertMenuItemW(Menu, GetMenuItemCount(Menu), TRUE, &info);
 }
 
-HMENU BuildMenu(const TMenuItem& Parent, std::vector<TMenuItem*>& Items) {
-  HMENU menu = CreatePopupMenu();
+}  // namespace
+
+void AppendMenuItems(HMENU Menu, const TMenuItem& Parent, std::vector<TMenuItem*>& Commands) {
   for (int i = 0; i < Parent.GetCount(); ++i) {
     TMenuItem* item = Parent.GetItem(i);
     if (!item->GetVisible()) continue;
     if (item->GetCount() > 0) {
-      AppendItem(menu, *item, 0, BuildMenu(*item, Items));
+      HMENU sub = CreatePopupMenu();
+      AppendMenuItems(sub, *item, Commands);
+      AppendItem(Menu, *item, 0, sub);
     } else if (item->GetCaption() == L"-") {
-      AppendItem(menu, *item, 0, nullptr);
+      AppendItem(Menu, *item, 0, nullptr);
     } else {
-      Items.push_back(item);
-      AppendItem(menu, *item, static_cast<UINT>(Items.size()), nullptr);
+      Commands.push_back(item);
+      AppendItem(Menu, *item, static_cast<UINT>(Commands.size()), nullptr);
     }
   }
-  return menu;
 }
+
+namespace {
 
 TMenuItem* FindIn(TMenuItem& Parent, ULONG_PTR Data) {
   if (reinterpret_cast<ULONG_PTR>(&Parent) == Data) return &Parent;
@@ -102,15 +112,18 @@ TMenuItem* FindIn(TMenuItem& Parent, ULONG_PTR Data) {
 }  // namespace
 
 TOwnedMenu TPopupMenu::BuildHandle(std::vector<TMenuItem*>& Commands) {
-  return TOwnedMenu(BuildMenu(FItems, Commands));
+  TOwnedMenu menu(CreatePopupMenu());
+  AppendMenuItems(menu.Get(), FItems, Commands);
+  return menu;
 }
 
-TMenuItem* TPopupMenu::FindItem(ULONG_PTR Data) {
-  TMenuItem* item = FindIn(FItems, Data);
-  return item == &FItems ? nullptr : item;
-}
+bool TPopupMenu::ItemMessage(TMessage& Message) { return MenuItemMessage(FItems, Message); }
 
-bool TPopupMenu::ItemMessage(TMessage& Message) {
+bool MenuItemMessage(TMenuItem& Root, TMessage& Message) {
+  const auto FindItem = [&Root](ULONG_PTR Data) {
+    TMenuItem* item = FindIn(Root, Data);
+    return item == &Root ? nullptr : item;
+  };
   if (Message.Msg == WM_MEASUREITEM) {
     auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(Message.LParam);
     if (!measure || measure->CtlType != ODT_MENU) return false;

@@ -8,6 +8,7 @@
 #include "framework/messages.h"
 #include "base/win_handles.h"
 
+class TMainMenu;
 class TMenuItem;
 class TPopupMenu;
 class TWindowSubclass;
@@ -68,6 +69,10 @@ class TMenuItem : public TComponent {
   TMenuItem* GetParentItem() const { return FParentItem; }
   // The popup menu whose tree holds the item, or nullptr.
   TPopupMenu* GetPopupMenu() const;
+  // The main menu whose tree holds the item, or nullptr.
+  TMainMenu* GetMainMenu() const;
+  // An item of a main menu's bar (a top-level item).
+  bool IsTopLine() const;
 
   // A skin's hooks make the item owner-drawn; nullptr gives it back to the system.
   TMenuSkinHooks* GetSkinHooks() const { return FSkinHooks; }
@@ -84,6 +89,8 @@ class TMenuItem : public TComponent {
 
  private:
   friend class TPopupMenu;
+  friend class TMainMenu;
+  const TMenuItem& Root() const;
   std::wstring FCaption;
   std::wstring FShortCutText;
   bool FEnabled = true;
@@ -94,9 +101,17 @@ class TMenuItem : public TComponent {
   TMenuBreak FBreak = mbNone;
   TMenuItem* FParentItem = nullptr;
   TPopupMenu* FMenu = nullptr;  // set on the root item only
+  TMainMenu* FMainMenu = nullptr;  // the same
   TMenuSkinHooks* FSkinHooks = nullptr;
   std::vector<TMenuItem*> FItems;
 };
+
+// Appends the visible items under Parent to Menu, sub-items as popups:
+// command ids are positions in Commands (from 1), each item's data is the item.
+void AppendMenuItems(HMENU Menu, const TMenuItem& Parent, std::vector<TMenuItem*>& Commands);
+// WM_MEASUREITEM and WM_DRAWITEM of a menu item under Root, answered by the
+// item named in the message; false for others.
+bool MenuItemMessage(TMenuItem& Root, TMessage& Message);
 
 class TPopupMenu : public TComponent {
  public:
@@ -126,8 +141,6 @@ class TPopupMenu : public TComponent {
   TNotifyEvent OnPopup;
 
  private:
-  TMenuItem* FindItem(ULONG_PTR Data);
-
   TMenuItem FItems{nullptr};
   HWND FOwnerWindow = nullptr;
   TMenuSkinHooks* FSkinHooks = nullptr;

@@ -355,11 +355,11 @@ def make_master():
     cv.rect(x, y + 1, 4, 1, hexc("9AA8BD"))
     put("TRACKBAR", "TICKVERT", glyph_value(x, y, 4, 1, 4))
 
-    # Lines: menu separator, divider, splitter, status bar.
+    # Lines: the main menu's band (a line under it), divider, splitter, status bar.
     x, y = sheet.place(fw, 5)
-    cv.rect(x, y, fw, 5, MAGENTA)
-    cv.rect(x, y + 2, fw, 1, hexc("DDE2E9"))
-    put("MENULINE", "BORDERSMASK", border_value(x, y, fw, 1, 5, (2, 2, 2, 2), 0, 1))
+    cv.rect(x, y, fw, 4, WHITE)
+    cv.rect(x, y + 4, fw, 1, hexc("DDE2E9"))
+    put("MENULINE", "BORDERSMASK", border_value(x, y, fw, 1, 5, (2, 1, 2, 1), 0, 1))
     x, y = sheet.place(6, fw)
     cv.rect(x + 2, y, 1, fw, hexc("C9D1DC"))
     cv.rect(x + 3, y, 1, fw, WHITE)
@@ -529,7 +529,8 @@ GLOW_REACH, GLOW_UNDER, GLOW_RADIUS = 7, 4, 4  # beyond the button, under it, th
 GLOW_CENTRE = 4
 
 
-def make_button_glow():
+def make_button_glow(colour=None):
+    colour = colour or HOT_LINE
     edge = GLOW_REACH + GLOW_UNDER
     size = 2 * edge + GLOW_CENTRE
     lo, hi = GLOW_REACH, size - GLOW_REACH  # the button's outline in the picture
@@ -541,7 +542,7 @@ def make_button_glow():
             cy = min(max(j + 0.5, lo + GLOW_RADIUS), hi - GLOW_RADIUS)
             d = math.hypot(i + 0.5 - cx, j + 0.5 - cy) - GLOW_RADIUS
             a = 0 if d <= 0 else int(round(120 * max(0.0, 1 - d / GLOW_REACH) ** 2))
-            pixels.append(HOT_LINE + (a,) if a else (0, 0, 0, 0))
+            pixels.append(colour + (a,) if a else (0, 0, 0, 0))
     return size, pixels
 
 
@@ -558,6 +559,19 @@ def save_bmp32(path, size, pixels, tone):
         f.write(header + info + data)
 
 
+# The glows of the hot caption buttons: the button glow, red around close.
+def caption_glows():
+    glow = "!%s!1!0!3!" + "!".join(["%d" % (GLOW_REACH + GLOW_UNDER)] * 4) + "!1"
+    pairs = []
+    for name in ("CLOSE", "MAX", "MIN"):
+        pairs += [("BICON%sGLOW" % name, 1), ("BICON%sGLOWMARGIN" % name, GLOW_UNDER)]
+    for glyph, picture in (("BICONCLOSE", "CloseGlow.bmp"), ("BICLOSEALONE", "CloseGlow.bmp"),
+                           ("BICONMAX", "ButtonGlow.bmp"), ("BICONNORM", "ButtonGlow.bmp"),
+                           ("BICONMIN", "ButtonGlow.bmp")):
+        pairs.append((glyph + "GLOW0", glow % picture))
+    return pairs
+
+
 def options_text(keys, arrows, name, tone, description):
     c = lambda rgb: colour_value(tone(rgb))
     g = lambda a, b, pct=100, kind=0: "%d;%d;%d;%d;0" % (c(a), c(b), pct, kind)
@@ -572,7 +586,7 @@ def options_text(keys, arrows, name, tone, description):
             ("SH_SOURCE", 2), ("SH_OPACITY", 60), ("SH_COLORL", 0), ("SH_COLORT", 0), ("SH_COLORR", 0),
             ("SH_COLORB", 0), ("LO_SOURCE", 2), ("LO_OPACITY", 200),
             ("EDITTEXT_OK", c(hexc("15803D"))), ("EDITBG_OK", c(hexc("DCFCE7"))),
-        ] + keys["GLOBALINFO"]),
+        ] + caption_glows() + keys["GLOBALINFO"]),
         # State 0 is the inactive look of a form, state 1 the active one.
         ("FORM", [("COLOR", c(PAGE)), ("FONTCOLOR", c(TEXT)), ("HOTCOLOR", c(PAGE)), ("HOTFONTCOLOR", c(TEXT)),
                   ("STATES", 2)] + keys["FORM"]),
@@ -677,6 +691,7 @@ def main():
     master.save_bmp(os.path.join(out, "Master.bmp"), tone)
     make_button_huge().save_bmp(os.path.join(out, "ButtonHuge.bmp"), tone)
     save_bmp32(os.path.join(out, "ButtonGlow.bmp"), *make_button_glow(), tone)
+    save_bmp32(os.path.join(out, "CloseGlow.bmp"), *make_button_glow(hexc("E5484D")), tone)
     with open(os.path.join(out, "Options.dat"), "w", newline="") as f:
         f.write(options_text(keys, arrows, name, tone, description))
 

@@ -5,6 +5,8 @@
 #include "app/settings/account_stores.h"
 #include "app/tests/scripted_browser.h"
 #include "framework/application.h"
+#include "skin/forms/form_animations.h"
+#include "tests/support/message_pump.h"
 
 namespace {
 
@@ -111,6 +113,47 @@ TEST_F(SignedInViewTest, ARaisedCountWhileMinimisedGivesOneBalloonUntilRaisedAga
   EXPECT_FALSE(Form->Timer1->GetEnabled());
   EXPECT_STREQ(Form->TrayIcon1->GetIconData().szInfo, L"");
   EXPECT_TRUE(IsWindowVisible(Form->GetHandle()));
+}
+
+// Into the notification area and back: the maximised page view travels
+// toward the taskbar and back on its cover, and is left maximised, shown,
+// not layered and with no cover.
+TEST_F(SignedInViewTest, TheSignedInWindowAnimatesIntoTheTrayAndBackOut) {
+  struct TSwitches {
+    ~TSwitches() { AnimSwitches() = {}; }
+  } restore;
+  std::vector<TacAnimKind> kinds;
+  AnimSwitches().SmoothMinimize = 1;  // the stepped travel, as on a composed desktop
+  AnimSwitches().OnStep = [&](const TacAnimStep& step) {
+    kinds.push_back(step.Kind);
+    return true;
+  };
+  SignIn(Landing(L"0", L"0"));
+  HWND window = Form->GetHandle();
+  const auto covers = [] { return FindWindowW(L"LanqueAnimationCover", nullptr) != nullptr; };
+  const auto count = [&](TacAnimKind kind) { return std::count(kinds.begin(), kinds.end(), kind); };
+
+  // The frames of 120 ms in 12 ms steps, wherever the taskbar is.
+  RECT r;
+  GetWindowRect(window, &r);
+  TacMinimizeAnim anim({r.left, r.top, r.right, r.bottom}, {0, 0, 0, 0}, 10, 63);
+  TacMinimizeFrame frame;
+  long down = 0, up = 0;
+  while (anim.MinimizeTick(frame)) ++down;
+  while (anim.RestoreTick(frame)) ++up;
+
+  SendMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  ASSERT_TRUE(PumpUntil([&] { return !covers() && count(akMinimize) > 0; }, 3000));
+  EXPECT_EQ(count(akMinimize), down);
+  EXPECT_FALSE(IsWindowVisible(window)) << "in the notification area";
+
+  Form->TrayIcon1->Restore();
+  ASSERT_TRUE(PumpUntil([&] { return !covers() && count(akRestore) > 0; }, 3000));
+  EXPECT_EQ(count(akRestore), up);
+  EXPECT_EQ(count(akShow), 0) << "a restore, not a show";
+  EXPECT_TRUE(IsWindowVisible(window));
+  EXPECT_TRUE(IsZoomed(window));
+  EXPECT_FALSE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED);
 }
 
 TEST_F(SignedInViewTest, MinimisingBeforeSignInDoesNotPoll) {

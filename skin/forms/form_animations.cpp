@@ -248,11 +248,25 @@ void TacFormAnimator::Message(const TMessage& Message) {
     case WM_SHOWWINDOW:
       if (Message.WParam && Message.LParam == 0) ArmShow();
       return;
+    case WM_WINDOWPOSCHANGING: {
+      // Restored straight from hidden and minimised (out of the notification
+      // area) the form hears of no showing beforehand: armed here.
+      const auto* pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
+      if ((pos->flags & SWP_SHOWWINDOW) && FMinimized && !FShowArmed && !IsWindowVisible(form->GetHandle()))
+        ArmShow();
+      return;
+    }
     case WM_WINDOWPOSCHANGED: {
       const auto* pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
       if ((pos->flags & SWP_SHOWWINDOW) && FShowArmed) {
         FShowArmed = false;
-        if (FMinimized) return StartRestore();
+        if (FMinimized && !IsIconic(form->GetHandle())) return StartRestore();
+        if (FMinimized) {
+          // Shown but still minimised: nothing travels yet, the form is drawable.
+          SetLayered(form->GetHandle(), false, 255);
+          FLayered = false;
+          return;
+        }
         RunShow();
       } else if (pos->flags & SWP_HIDEWINDOW) {
         // Hidden during its own show: the show ends, and no hide runs.
@@ -271,7 +285,9 @@ void TacFormAnimator::Message(const TMessage& Message) {
 void TacFormAnimator::ArmShow() {
   HWND window = FTarget.AnimWindow();
   const TacFormAnimation show = FTarget.AnimEffect(akShow);
-  if (FShowing || IsChildWindow(window) || IsIconic(window)) return;
+  // A form hidden while minimised (into the notification area) is shown and
+  // restored in one: it may still be minimised here, and its restore travels.
+  if (FShowing || IsChildWindow(window) || (IsIconic(window) && !FMinimized)) return;
   if (!FMinimized && (!show.Active || FormAnimSteps(show.Time) == 0)) return;
   // Shown at alpha 1 until the cover has taken over, so nothing of the form is seen.
   FShowArmed = true;

@@ -52,6 +52,13 @@ TacFrameForm DescribeWindow(HWND window) {
   std::wstring caption(static_cast<size_t>(length) + 1, L'\0');
   caption.resize(static_cast<size_t>(GetWindowTextW(window, caption.data(), length + 1)));
   f.Caption = SystemCodePage(caption);
+  // The rows of the window's menu bar.
+  MENUBARINFO bar{};
+  bar.cbSize = sizeof(bar);
+  if (HMENU menu = GetMenu(window); menu && GetMenuItemCount(menu) > 0 && GetMenuBarInfo(window, OBJID_MENU, 0, &bar)) {
+    const int row = std::max(GetSystemMetrics(SM_CYMENU), 1);
+    f.MenuRows = std::max(1, static_cast<int>((bar.rcBar.bottom - bar.rcBar.top + row / 2) / row));
+  }
   f.CloseEnabled = true;
   if (HMENU menu = GetSystemMenu(window, FALSE)) {
     const UINT state = GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND);

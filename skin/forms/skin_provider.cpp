@@ -4,9 +4,13 @@
 #include "skin/forms/frame/frame_hit_test.h"
 #include "skin/forms/frame/frame_region.h"
 #include "skin/forms/frame/screen_snap.h"
+#include "skin/forms/form_shadow.h"
 #include "skin/forms/frame_form_win.h"
 #include "skin/paint/gdi_win.h"
 #include "skin/win/skin_manager.h"
+#include "skin/win/glow_effects.h"
+#include "skin/win/outer_effects_win.h"
+#include "skin/win/skinable_menus.h"
 
 namespace {
 
@@ -35,6 +39,7 @@ TsSkinProvider::TsSkinProvider(TComponent* AOwner)
 
 TsSkinProvider::~TsSkinProvider() {
   KillAnimations();
+  HideGlow(FShadow);
   FAnimator.reset();
   FAdapter.reset();
   HookedForms().Remove(FForm);
@@ -113,6 +118,8 @@ void TsSkinProvider::PrepareForm() {
   SetCompositorFrame(window, !FDrawNonClientArea);
   FPrepared = true;
   FSysMenu->UpdateItems(true);
+  TsSkinManager* manager = SkinData.GetSkinManager();
+  manager->SkinableMenus().InitMenuLine(FForm->GetMenu(), FDrawNonClientArea && manager->SkinnedPopups);
   KillAnimations();
   FCache.FreeGlows();
   MarkChanged();
@@ -122,7 +129,16 @@ void TsSkinProvider::PrepareForm() {
   if (!FAdapter) FAdapter = std::make_unique<TacCtrlAdapter>(*this);
   FAdapter->AddAllItems();
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_ERASE);
+  UpdateShadow();
 }
+
+void TsSkinProvider::UpdateShadow() {
+  if (!FForm->HandleAllocated()) return HideGlow(FShadow);
+  UpdateFormShadow(FForm->GetHandle(), *SkinData.GetSkinManager(), AllowExtBorders && Skinned() && FPrepared,
+                   FFormActive, FShadow);
+}
+
+HWND TsSkinProvider::GetShadowWindow() const { return GlowWindow(FShadow); }
 
 void TsSkinProvider::RestoreForm() {
   FAdapter.reset();
@@ -132,6 +148,7 @@ void TsSkinProvider::RestoreForm() {
   }
   FPrepared = false;
   KillAnimations();
+  HideGlow(FShadow);
   HWND window = FForm->GetHandle();
   if (FForm->GetBorderIcons() & biSystemMenu) {
     SetWindowLongPtrW(window, GWL_STYLE, GetWindowLongPtrW(window, GWL_STYLE) | WS_SYSMENU);
@@ -141,6 +158,7 @@ void TsSkinProvider::RestoreForm() {
   }
   SetWindowRgn(window, nullptr, FALSE);
   SetCompositorFrame(window, true);
+  if (TsSkinManager* manager = SkinData.GetSkinManager()) manager->SkinableMenus().InitMenuLine(FForm->GetMenu(), false);
   if (UseGlobalColor && !SkinData.CustomColor) FForm->SetColor(clBtnFace);
   FCache = TacFrameCache();
   FHotCode = FPressedCode = 0;
@@ -173,7 +191,17 @@ bool TsSkinProvider::PrepareCache() {
   if (!Skinned() || !FForm->HandleAllocated()) return false;
   if (!FPrepared) PrepareForm();
   if (!FCaptionText) return false;
-  return FCache.PaintAll(SkinData.GetSkinManager()->Model, Describe(), SystemFrameMetrics(), FCaptionText->Raster());
+  // A main menu given (or changed) since the form was prepared is drawn by the skin too.
+  TsSkinManager* manager = SkinData.GetSkinManager();
+  if (TMainMenu* menu = FForm->GetMenu(); menu && FDrawNonClientArea && manager->SkinnedPopups &&
+                                          !manager->SkinableMenus().MenuLineHooked(*menu))
+    manager->SkinableMenus().InitMenuLine(menu, true);
+  const int rebuilds = FCache.Rebuilds();
+  if (!FCache.PaintAll(manager->Model, Describe(), SystemFrameMetrics(), FCaptionText->Raster())) return false;
+  // A new picture: the main menu's bar items paint themselves into its band.
+  if (FCache.Rebuilds() != rebuilds && FForm->GetMenu())
+    manager->SkinableMenus().PaintMenuLine(*FForm->GetMenu(), FCache.EditBitmap());
+  return true;
 }
 
 void TsSkinProvider::UpdateRgn(bool Redraw) {
@@ -241,6 +269,7 @@ void TsSkinProvider::NCActivate(TMessage& Message) {
   // The client background and the children on it come from the same picture.
   if (changed && IsWindowVisible(FForm->GetHandle()))
     RedrawWindow(FForm->GetHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_NOERASE | RDW_ALLCHILDREN);
+  if (changed) UpdateShadow();  // the active or the inactive shadow
 }
 
 bool TsSkinProvider::NCHitTest(TMessage& Message) {
@@ -338,6 +367,10 @@ bool TsSkinProvider::Message(TWinControl&, TMessage& Message) {
         FAdapter->AddAllItems();
       return true;
     case WM_MOVE: KillAnimations(); return false;
+    case WM_WINDOWPOSCHANGED:
+      UpdateOuterEffects(*FForm);
+      UpdateShadow();
+      return false;
     case WM_STYLECHANGED: StyleChanged(Message); return true;
     case WM_WINDOWPOSCHANGING: PositionChanging(Message); return false;
     case WM_PRINT: Print(Message); return true;

@@ -40,6 +40,10 @@ class TsSkinProvider : public TComponent,
   bool GetDrawNonClientArea() const { return FDrawNonClientArea; }
   void SetDrawNonClientArea(bool Value);
   bool DrawClientArea = true;
+  // Extended borders (a shadow around the form) when the manager has them on.
+  bool AllowExtBorders = true;
+  // The shadow's window while one shows, else nullptr.
+  HWND GetShadowWindow() const;
   // Asked before an ordinary control of the form is skinned from outside:
   // clearing Allow leaves it alone; Section may be changed.
   std::function<void(TControl* Control, bool& Allow, std::string& Section)> OnSkinItem;
@@ -89,6 +93,9 @@ class TsSkinProvider : public TComponent,
   // The running hover fade of a button, or nullptr.
   TacSBAnimation* GetButtonAnimation(int Code) const;
   void KillAnimations();
+  // The glow window around a hot minimise, maximise or close button (hit
+  // code), or nullptr.
+  HWND GetButtonGlow(int Code) const;
   // The button's picture in a state for its hover fade (opaque where the
   // window shows, premultiplied), and where it goes on the screen.
   TBitmap32 ButtonImage(int Code, int State, TRect& ScreenRect);
@@ -120,11 +127,14 @@ class TsSkinProvider : public TComponent,
   bool DoubleClick(TMessage& Message);
   bool SysCommand(TMessage& Message);
   void StyleChanged(TMessage& Message);
+  void UpdateShadow();
   // The form, its window and this provider are still there after a command
   // sent to the window (its handlers may close or free them).
   bool StillThere() const;
   void StartSBAnimation(int Code, int State, int Steps, bool Show);
   bool AnimatedButtons() const;
+  // Shows the glow of a button that became hot, hides it in any other state.
+  void UpdateButtonGlow(int Code, int State);
   // Draws a button into the picture and copies its rectangle to the window.
   void DrawButtonNow(int Code, int State);
   int* StateOf(int HitCode);
@@ -151,6 +161,8 @@ class TsSkinProvider : public TComponent,
   int FPressedCode = 0;  // the button held down by this form's press
   decltype(TacFrameForm::ButtonStates) FButtonStates;
   std::array<TComponentRef<TacSBAnimation>, 4> FAnimations;  // close, maximise, minimise, help
+  std::array<int, 4> FGlows{-1, -1, -1, -1};                 // glow handles, in the same order
+  int FShadow = -1;                                          // the shadow's glow-window handle
   TsSystemMenu* FSysMenu = nullptr;
   TacFrameCache FCache;
   TBitmap32 FIcon;

@@ -6,6 +6,7 @@
 #include "skin/forms/frame_form_win.h"
 #include "skin/forms/skin_provider.h"
 #include "skin/paint/gdi_win.h"
+#include "skin/win/glow_effects.h"
 #include "skin/win/skin_manager.h"
 
 bool TsSkinProvider::ButtonPressed = false;
@@ -61,6 +62,31 @@ TacSBAnimation* TsSkinProvider::GetButtonAnimation(int Code) const {
 void TsSkinProvider::KillAnimations() {
   for (auto& animation : FAnimations)
     if (TacSBAnimation* running = animation.Get()) delete running;
+  for (int& glow : FGlows) HideGlow(glow);
+}
+
+HWND TsSkinProvider::GetButtonGlow(int Code) const {
+  const int slot = AnimationSlot(Code);
+  return slot < 0 ? nullptr : GlowWindow(FGlows[static_cast<size_t>(slot)]);
+}
+
+void TsSkinProvider::UpdateButtonGlow(int Code, int State) {
+  int& glow = FGlows[static_cast<size_t>(AnimationSlot(Code))];
+  HWND window = FForm->GetHandle();
+  const TsSkinManager* manager = SkinData.GetSkinManager();
+  const TsCaptionButton* button = FCache.Layout().Button(Code);
+  const bool wanted = State == 1 && manager && manager->Effects.AllowGlowing && button && button->Visible() &&
+                      IsWindowVisible(window) && !IsIconic(window) && !GetParent(window) &&
+                      (GlowSwitches().IgnoreComposition || CompositionEnabled());
+  if (!wanted) return HideGlow(glow);
+  if (GlowWindow(glow)) return;
+  const TacCaptionGlow look = CaptionButtonGlow(manager->Model, Code, button->ImageIndex);
+  if (look.Key.empty()) return;
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  const TRect& r = button->Rect;
+  const TRect onScreen{bounds.left + r.Left, bounds.top + r.Top, bounds.left + r.Right, bounds.top + r.Bottom};
+  glow = ShowGlow(onScreen, {0, 0, r.Width(), r.Height()}, "GLOBALINFO", look.Key, SkinData, window, 255, look.Margin);
 }
 
 bool TsSkinProvider::StillThere() const {
@@ -115,6 +141,7 @@ bool TsSkinProvider::AnimatedButtons() const {
 void TsSkinProvider::RepaintButton(int Code) {
   const int* state = StateOf(Code);
   if (!state || !Skinned() || !FForm->HandleAllocated() || !IsWindowVisible(FForm->GetHandle())) return;
+  UpdateButtonGlow(Code, *state);
   if (AnimatedButtons()) {
     if (*state == 1) StartSBAnimation(Code, 1, kHoverSteps, true);
     else if (*state == 2) StartSBAnimation(Code, 2, 1, true);

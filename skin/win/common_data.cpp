@@ -6,6 +6,7 @@
 #include "framework/form.h"
 #include "skin/data/binding/control_kinds.h"
 #include "skin/win/glow_effects.h"
+#include "skin/win/outer_effects_win.h"
 #include "skin/win/skin_manager.h"
 #include "skin/paint/bitmap32_win.h"
 #include "skin/paint/gdi_win.h"
@@ -31,6 +32,7 @@ TsCommonData::TsCommonData(TComponent* AOwner, bool CreateCacheBmp)
 
 TsCommonData::~TsCommonData() {
   HideGlow(GlowHandle);
+  HideGlow(OuterHandle);
   SkinIndex = BorderMaskIndex = TextureIndex = HotTextureIndex = -1;
 }
 
@@ -128,6 +130,7 @@ void TsCommonData::UpdateData() {
 void TsCommonData::Loaded() {
   Loading = false;
   UpdateData();
+  UpdateOuterEffect(*this);
   if (!Skinned() || !OwnerControl || !OwnerControl->GetParent() || OwnerControl->IsLoading()) return;
   if (TWinControl* windowed = AsWindowed(OwnerControl)) {
     TWinControl* form = windowed->GetParent();

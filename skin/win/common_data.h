@@ -93,6 +93,7 @@ class TsCommonData {
   int HUEOffset = 0;
   int Saturation = 0;
   int GlowHandle = -1;
+  int OuterHandle = -1;  // the outer effect's window (glow windows' handles)
   bool UpdatingMark = false;
   bool Loading = true;
   int BorderMaskIndex = -1;

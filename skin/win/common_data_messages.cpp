@@ -5,6 +5,8 @@
 #include "skin/data/binding/control_kinds.h"
 #include "skin/win/accessible.h"
 #include "skin/win/common_data.h"
+#include "skin/win/glow_effects.h"
+#include "skin/win/outer_effects_win.h"
 #include "skin/win/skin_manager.h"
 
 namespace {
@@ -121,10 +123,12 @@ bool CommonMessage(TMessage& Message, TsCommonData* Data) {
         data.UpdateIndexes();
         if (data.CacheBitmap) *data.CacheBitmap = TBitmap32();
         data.UpdateSkinState();
+        UpdateOuterEffect(data);
       }
       return true;
     case acmRemoveSkin:
       if (BoundTo(data, Message.LParam)) RemoveSkin(data, Message.LParam);
+      HideGlow(data.OuterHandle);
       return true;
     case acmRefresh:
       if (BoundTo(data, Message.LParam)) {
@@ -200,7 +204,7 @@ bool CommonMessage(TMessage& Message, TsCommonData* Data) {
         data.SkinState &= ~ssScrollOwner;
       data.ScrollOwner = reinterpret_cast<void*>(Message.LParam);
       return true;
-    case acmPaintOuter: return true;  // outer effects are painted by the glow painters
+    case acmPaintOuter: UpdateOuterEffect(data); return true;
     case acmFrameChanged:
       if (TWinControl* window = OwnerWindow(data); window && window->HandleAllocated()) {
         SetWindowPos(window->GetHandle(), nullptr, 0, 0, 0, 0,
@@ -223,6 +227,8 @@ bool CommonWndProc(TMessage& Message, TsCommonData* Data) {
   TsCommonData& data = *Data;
   switch (Message.Msg) {
     case SM_ALPHACMD: return CommonMessage(Message, Data);
+    case WM_WINDOWPOSCHANGED: UpdateOuterEffect(data); return false;
+    case WM_DESTROY: HideGlow(data.OuterHandle); return false;
     case WM_MOVE:
       if (data.HaveOuterEffects()) InvalidateParentCache(data);
       if (data.RepaintIfMoved()) {

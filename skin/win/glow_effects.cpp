@@ -14,17 +14,7 @@ namespace {
 constexpr wchar_t kClassName[] = L"LanqueGlow";
 constexpr int kSpareWindows = 2;  // hidden windows kept for the next glows
 
-// What a glow window shows: the same glow again needs no new picture.
-struct TGlowContent {
-  const TsMaskData* Image = nullptr;
-  TRect Window;
-  TRect Cut;
-  TColor Tone = clNone;
-  int Hue = 0;
-  int Saturation = 0;
-  int Alpha = 0;
-  friend bool operator==(const TGlowContent&, const TGlowContent&) = default;
-};
+using TGlowContent = TacEffectContent;
 
 struct TGlowSlot {
   int Handle = -1;  // -1: free
@@ -86,16 +76,18 @@ bool SetPicture(HWND Window, const TBitmap32& Picture, const TRect& At, int Alph
   return UpdateLayeredWindow(Window, nullptr, &to, &size, dc.Get(), &origin, 0, &blend, ULW_ALPHA);
 }
 
-void ShowAbove(HWND Window, HWND Parent) {
-  // Right above the parent: after the window directly over it, or topmost with a topmost parent.
+void ShowBy(HWND Window, HWND Parent, bool Below) {
+  // Right above the parent: after the window directly over it, or topmost
+  // with a topmost parent; below it: after the parent itself.
   HWND after = HWND_TOP;
   if (Parent && (GetWindowLongPtrW(Parent, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
-    after = HWND_TOPMOST;
+    after = Below ? Parent : HWND_TOPMOST;
   } else {
     if (GetWindowLongPtrW(Window, GWL_EXSTYLE) & WS_EX_TOPMOST)
       SetWindowPos(Window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     HWND above = Parent ? GetWindow(Parent, GW_HWNDPREV) : nullptr;
-    if (above && above != Window) after = above;
+    if (Below && Parent) after = Parent;
+    else if (above && above != Window) after = above;
   }
   SetWindowPos(Window, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
@@ -131,17 +123,25 @@ int ShowGlow(const TRect& ControlRect, const TRect& Visible, std::string_view Se
   const TsMaskData& md = model.ma[static_cast<size_t>(image)];
   const TacGlowPlacement placement = GlowPlacement(ControlRect, Visible, ImageMargins(md), Margin);
   if (placement.Window.IsEmpty()) return -1;
-  const TGlowContent content{&md, placement.Window, placement.Cut, Data.ColorTone, Data.HUEOffset,
-                             Data.Saturation, Alpha};
-  TGlowSlot& slot = FreeSlot(content);
-  if (!slot.Window || !(slot.Content == content)) {
+  const TGlowContent content{
+      &md, placement.Window, placement.Cut, {static_cast<int>(Data.ColorTone), Data.HUEOffset, Data.Saturation, 0},
+      Alpha};
+  return ShowEffect(
+      content, [&] { return MakeGlowPicture(md, placement, {Data.ColorTone, Data.HUEOffset, Data.Saturation}); },
+      Parent);
+}
+
+int ShowEffect(const TacEffectContent& Content, const std::function<TBitmap32()>& Make, HWND Parent, bool Below) {
+  if (Content.Window.IsEmpty()) return -1;
+  TGlowSlot& slot = FreeSlot(Content);
+  if (!slot.Window || !(slot.Content == Content)) {
     slot.Content = {};
-    const TBitmap32 picture = MakeGlowPicture(md, placement, {Data.ColorTone, Data.HUEOffset, Data.Saturation});
-    if (picture.Empty() || !MakeWindow(slot) || !SetPicture(slot.Window.Get(), picture, placement.Window, Alpha))
+    const TBitmap32 picture = Make();
+    if (picture.Empty() || !MakeWindow(slot) || !SetPicture(slot.Window.Get(), picture, Content.Window, Content.Alpha))
       return -1;
-    slot.Content = content;
+    slot.Content = Content;
   }
-  ShowAbove(slot.Window.Get(), Parent);
+  ShowBy(slot.Window.Get(), Parent, Below);
   slot.Handle = gNextHandle;
   gNextHandle = gNextHandle == INT_MAX ? 0 : gNextHandle + 1;
   return slot.Handle;

@@ -6,8 +6,11 @@
 // long session of hovering makes no more windows than glows ever shown at once.
 #include <windows.h>
 
+#include <array>
+#include <functional>
 #include <string_view>
 
+#include "skin/paint/bitmap32.h"
 #include "skin/paint/geometry.h"
 
 class TsCommonData;
@@ -20,6 +23,24 @@ int ShowGlow(const TRect& ControlRect, const TRect& Visible, std::string_view Se
              const TsCommonData& Data, HWND Parent, int Alpha, int Margin);
 // Hides the glow of the handle (nothing for -1 or an unknown handle) and sets it to -1.
 void HideGlow(int& Handle);
+
+// The same windows for other effects around a control: what a window shows
+// is named by the skin image it is drawn from, its place, the part of the
+// whole picture it shows and the values the picture is drawn with (colour
+// changes, opacity), so that a hidden window still showing the same is shown
+// again without a new picture; Make draws the picture when none does.
+struct TacEffectContent {
+  const void* Image = nullptr;
+  TRect Window;  // on screen
+  TRect Cut;
+  std::array<int, 4> Look{};
+  int Alpha = 0;
+  friend bool operator==(const TacEffectContent&, const TacEffectContent&) = default;
+};
+// Placed just above Parent, or just below it (a shadow). The handle, or -1
+// when no picture or window could be made. Hidden with HideGlow.
+int ShowEffect(const TacEffectContent& Content, const std::function<TBitmap32()>& Make, HWND Parent,
+               bool Below = false);
 // Destroys every glow window; handles given out before are unknown from then on.
 void ClearGlows();
 

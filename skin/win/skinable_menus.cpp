@@ -3,8 +3,13 @@
 #include <algorithm>
 
 #include "framework/application.h"
+#include "base/private_messages.h"
 #include "framework/form.h"
 #include "framework/text.h"
+#include "skin/data/binding/bg_info.h"
+#include "skin/data/binding/skin_commands.h"
+#include "skin/paint/copies.h"
+#include "skin/paint/fills.h"
 #include "skin/paint/gdi_win.h"
 #include "skin/paint/items/text_gdi_win.h"
 #include "skin/win/skin_manager.h"
@@ -151,6 +156,73 @@ void TsSkinableMenus::HookPopupMenu(TPopupMenu* Menu, bool Active) {
   for (int i = 0; i < Menu->GetItems().GetCount(); ++i) HookItem(Menu->GetItems().GetItem(i), Active);
 }
 
+void TsSkinableMenus::InitMenuLine(TMainMenu* Menu, bool Active) {
+  if (!Menu) return;
+  HookItem(&Menu->GetItems(), Active);
+  InitItem(&Menu->GetItems(), false);  // the root is no item of the bar
+  Menu->Rebuild();
+}
+
+bool TsSkinableMenus::MenuLineHooked(TMainMenu& Menu) const {
+  const auto hooked = [this](const TMenuItem& parent, const auto& self) -> bool {
+    for (int i = 0; i < parent.GetCount(); ++i) {
+      const TMenuItem& item = *parent.GetItem(i);
+      if (item.GetSkinHooks() != this || !self(item, self)) return false;
+    }
+    return true;
+  };
+  return hooked(Menu.GetItems(), hooked);
+}
+
+void TsSkinableMenus::PaintMenuLine(TMainMenu& Menu, TBitmap32& WindowPicture) {
+  HWND window = Menu.GetWindow();
+  HMENU bar = Menu.GetHandle();
+  if (!Skinned() || !window || !bar) return;
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  const TacMenuSkin skin = Skin();
+  for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_DATA | MIIM_FTYPE;
+    RECT r{};
+    if (!GetMenuItemInfoW(bar, static_cast<UINT>(i), TRUE, &info) || !(info.fType & MFT_OWNERDRAW) ||
+        !GetMenuItemRect(window, bar, static_cast<UINT>(i), &r))
+      continue;
+    auto* item = reinterpret_cast<TMenuItem*>(info.dwItemData);
+    if (!item || item->GetSkinHooks() != this) continue;
+    OffsetRect(&r, -bounds.left, -bounds.top);
+    const TRect at = CutToPicture({r.left, r.top, r.right, r.bottom}, WindowPicture);
+    if (at.IsEmpty()) continue;
+    TBitmap32 band(at.Width(), at.Height());
+    CopyImage(band, {0, 0}, WindowPicture, at);
+    const TBitmap32 picture = PaintMenuLineItem(band, Describe(*item), 0, false, skin, Raster(false));
+    CopyImage(WindowPicture, {at.Left, at.Top}, picture, {0, 0, at.Width(), at.Height()});
+  }
+}
+
+void TsSkinableMenus::DrawLineItem(TMenuItem& Item, HDC DC, const RECT& Rect, UINT State) {
+  TMainMenu* menu = Item.GetMainMenu();
+  HWND window = menu ? menu->GetWindow() : nullptr;
+  if (!window) return;
+  // The band under the item comes from the window's picture (in window coordinates, as the item's rectangle).
+  TacBGInfo info;
+  SendMessageW(window, SM_ALPHACMD, MakeAcmWParam(acmGetBgInfo), reinterpret_cast<LPARAM>(&info));
+  const TRect rect{Rect.left, Rect.top, Rect.right, Rect.bottom};
+  TBitmap32 band(rect.Width(), rect.Height());
+  if (band.Empty()) return;
+  if (info.BgType == btCache && info.Bitmap) {
+    CopyImage(band, {0, 0}, *info.Bitmap, rect);
+  } else {
+    FillRect32(band, {0, 0, band.Width(), band.Height()}, info.Color, 255);
+  }
+  const int state = (State & ODS_SELECTED) ? 2 : (State & ODS_HOTLIGHT) ? 1 : 0;
+  TacMenuItemDesc desc = Describe(Item);
+  if (State & (ODS_GRAYED | ODS_DISABLED | ODS_INACTIVE)) desc.Enabled = false;
+  const TBitmap32 picture = PaintMenuLineItem(band, desc, state, !(State & ODS_NOACCEL), Skin(), Raster(false));
+  CopyToDC(picture, {0, 0}, DC, rect);
+}
+
 void TsSkinableMenus::InitItems(bool Active) {
   if (!Application) return;
   for (int i = 0; i < Application->GetComponentCount(); ++i) {
@@ -182,7 +254,8 @@ void TsSkinableMenus::MeasureItem(TMenuItem& Item, int& Width, int& Height) {
   const TacMenuItemDesc desc = Describe(Item);
   Raster(desc.Default);  // makes the font
   TMenuTextMeasurer measurer((desc.Default ? FBoldFont : FFont).Get());
-  const TSize size = MeasureMenuItem(desc, Metrics(), true, InFirstColumn(Item), measurer);
+  const TSize size = Item.IsTopLine() ? MeasureLineItem(desc, Metrics(), measurer)
+                                      : MeasureMenuItem(desc, Metrics(), true, InFirstColumn(Item), measurer);
   Width = size.cx;
   Height = size.cy;
 }
@@ -237,6 +310,7 @@ TsSkinableMenus::TacMenuInfo& TsSkinableMenus::GetMenuInfo(TMenuItem& Parent, HW
 void TsSkinableMenus::DrawItem(TMenuItem& Item, HDC DC, const RECT& Rect, UINT State) {
   TMenuItem* parent = Item.GetParentItem();
   if (!Skinned() || !parent) return;
+  if (Item.IsTopLine()) return DrawLineItem(Item, DC, Rect, State);
   HWND window = WindowFromDC(DC);
   TacMenuInfo& info = GetMenuInfo(*parent, IsMenuWindow(window) ? window : nullptr);
   const TacMenuMetrics m = Metrics();

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "base/win_handles.h"
-#include "framework/menus.h"
+#include "framework/main_menu.h"
 #include "framework/window_subclass.h"
 #include "skin/paint/menus/menu_paint.h"
 
@@ -34,6 +34,14 @@ class TsSkinableMenus final : public TMenuSkinHooks, public TPopupWatcher {
   void HookItem(TMenuItem* Item, bool Active);
   void InitItem(TMenuItem* Item, bool Active);
   void InitItems(bool Active);
+  // A main menu's bar and its drop-down items owner-drawn by the skin (or
+  // given back); the bar is built again.
+  void InitMenuLine(TMainMenu* Menu, bool Active);
+  // Every item of the menu is drawn by these menus.
+  bool MenuLineHooked(TMainMenu& Menu) const;
+  // Each item of the bar of Menu's window painted in its normal look into the
+  // window's whole picture, over the band under it.
+  void PaintMenuLine(TMainMenu& Menu, TBitmap32& WindowPicture);
   // Skinning of the application's menus on or off; off frees the popups' backgrounds.
   void SetActive(bool Active);
   // Frees the prepared popup backgrounds.
@@ -68,6 +76,8 @@ class TsSkinableMenus final : public TMenuSkinHooks, public TPopupWatcher {
   TacMenuSkin Skin() const;
   TacMenuItemDesc Describe(const TMenuItem& Item) const;
   TsGdiTextRasteriser& Raster(bool Bold);
+  // An item of a main menu's bar drawn over the window's picture.
+  void DrawLineItem(TMenuItem& Item, HDC DC, const RECT& Rect, UINT State);
   TacMenuInfo& GetMenuInfo(TMenuItem& Parent, HWND Window);
   void PopupMessage(TacPopupWindow& Popup, TMessage& Message);
   void PaintFrame(TMenuItem& Parent, HWND Window);

@@ -40,11 +40,12 @@ class InternalSkin : public ::testing::Test {
 
 TEST(InternalSkinPackage, HoldsOptionsTheButtonPicturesAndMasterInThatOrder) {
   const std::vector<TPackedEntry> entries = ReadPackedEntries(InternalSkinPackage());
-  ASSERT_EQ(entries.size(), 4u);
+  ASSERT_EQ(entries.size(), 5u);
   EXPECT_EQ(entries[0].Name, "Options.dat");
   EXPECT_EQ(entries[1].Name, "ButtonGlow.bmp");
   EXPECT_EQ(entries[2].Name, "ButtonHuge.bmp");
-  EXPECT_EQ(entries[3].Name, "Master.bmp");
+  EXPECT_EQ(entries[3].Name, "CloseGlow.bmp");
+  EXPECT_EQ(entries[4].Name, "Master.bmp");
 }
 
 TEST(InternalSkinPackage, EqualsWhatPackDirWritesOfTheSkinFolder) {

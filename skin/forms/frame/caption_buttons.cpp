@@ -1,5 +1,7 @@
 #include "skin/forms/frame/caption_buttons.h"
 
+#include <utility>
+
 namespace {
 
 constexpr int kMissingGlyphSize = 21;
@@ -62,4 +64,14 @@ int GlyphFrameWidth(const TsSkinModel& skin, int image) {
 
 int GlyphFrameHeight(const TsSkinModel& skin, int image) {
   return skin.IsValidImgIndex(image) ? HeightOfImage(skin.ma[static_cast<std::size_t>(image)]) : kMissingGlyphSize;
+}
+
+TacCaptionGlow CaptionButtonGlow(const TsSkinModel& skin, int code, int glyphImage) {
+  const TsSkinData& d = skin.SkinData;
+  const auto [size, margin] = code == kHtClose     ? std::pair{d.BIConCloseGlow, d.BIConCloseGlowMargin}
+                              : code == kHtMaxButton ? std::pair{d.BIConMaxGlow, d.BIConMaxGlowMargin}
+                              : code == kHtMinButton ? std::pair{d.BIConMinGlow, d.BIConMinGlowMargin}
+                                                     : std::pair{0, 0};
+  if (size <= 0 || !skin.IsValidImgIndex(glyphImage)) return {};
+  return {skin.ma[static_cast<std::size_t>(glyphImage)].KeyName + "GLOW0", margin};
 }

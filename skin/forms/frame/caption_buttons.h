@@ -1,6 +1,8 @@
 #pragma once
 // The caption buttons of a skinned form: which exist and may act (as the
 // form's system menu says), and which skin glyph each one shows.
+#include <string>
+
 #include "skin/data/skin_model.h"
 #include "skin/forms/frame/frame_form.h"
 
@@ -57,3 +59,13 @@ TacCaptionGlyphs CaptionGlyphs(const TsSkinModel& skin, const TacFrameForm& form
 // Width of one frame of a glyph image, 21 without one; the same for the height.
 int GlyphFrameWidth(const TsSkinModel& skin, int image);
 int GlyphFrameHeight(const TsSkinModel& skin, int image);
+
+// The glow of a hot minimise, maximise or close button: the image named
+// after the button's glyph followed by "GLOW0", and how far it reaches into
+// the button. Empty Key when the skin gives the button no glow (its glow
+// size is 0, or it is another button).
+struct TacCaptionGlow {
+  std::string Key;
+  int Margin = 0;
+};
+TacCaptionGlow CaptionButtonGlow(const TsSkinModel& skin, int code, int glyphImage);

@@ -145,8 +145,9 @@ void TacFrameCache::PaintCaptionBand(const TsSkinModel& skin, const TacFrameForm
   }
 
   if (g.MenuHeight > 0 && g.MenuRows > 0) {
+    // Down to the client area: the system's bar may be a little taller than the rows.
     const TRect band{g.SysBorderWidth, layout_.TitleBottom, width - g.SysBorderWidth,
-                     layout_.TitleBottom + g.MenuRows * g.MenuHeight};
+                     std::max(layout_.TitleBottom + g.MenuRows * g.MenuHeight, g.OffsetY)};
     PaintItem(&skin, sections_.MenuLine, self, 0, ClipToSize(band, width, bitmap_.Height()), {}, bitmap_);
   }
 

@@ -35,6 +35,9 @@ class TacFrameCache {
   int Rebuilds() const { return rebuilds_; }
 
   const TBitmap32& Bitmap() const { return bitmap_; }
+  // The picture for what the platform side adds after a rebuild (the items
+  // of a main menu's bar, painted into its band).
+  TBitmap32& EditBitmap() { return bitmap_; }
   const TacCaptionLayout& Layout() const { return layout_; }
   const TacFrameSections& Sections() const { return sections_; }
   // The client area's rectangle in the picture.

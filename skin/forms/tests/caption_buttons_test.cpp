@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "skin/paint/gdi_win.h"
 #include "tests/support/skinned_form.h"
 #include "skin/paint/win/animations.h"
+#include "skin/win/glow_effects.h"
 #include "tests/support/leak_probe.h"
 
 namespace {
@@ -224,6 +226,71 @@ TEST_F(CaptionButtonsTest, TheHoverFadeRisesAboveTheButtonAndFallsWhenTheMouseLe
   EXPECT_EQ(Provider->GetButtonAnimation(HTCLOSE), nullptr);
   EXPECT_FALSE(IsWindow(popup));
   EXPECT_EQ(Provider->GetCache().Layout().ButtonClose.State, 0);
+}
+
+TEST_F(CaptionButtonsTest, AHotCaptionButtonGlowsInItsOwnColourUntilTheMouseLeaves) {
+  struct TGlowSwitch {
+    ~TGlowSwitch() { GlowSwitches() = {}; }
+  } restore;
+  HWND window = Form->GetHandle();
+  const LPARAM onCaption = CentreOf({100, 2, 110, 12});
+  struct {
+    TBorderIcons Icons;
+    int Code;
+    const char* Image;
+  } const rows[] = {
+      {biSystemMenu, HTCLOSE, "BICLOSEALONEGLOW0"},              // the login window: red
+      {biSystemMenu | biMinimize, HTMINBUTTON, "BICONMINGLOW0"},  // the signed-in window: blue
+      {biSystemMenu | biMinimize, HTHELP, nullptr},               // no glow for help (and no button)
+  };
+  for (const auto& row : rows) {
+    Form->SetBorderIcons(row.Icons);
+    ASSERT_TRUE(Provider->PrepareCache());
+    const TsCaptionButton* button = Provider->GetCache().Layout().Button(row.Code);
+    ASSERT_NE(button, nullptr);
+    const LPARAM onButton = CentreOf(button->Rect);
+    // No composed desktop (as under Wine): partial alpha would show opaque, so no glow.
+    GlowSwitches().IgnoreComposition = false;
+    if (!CompositionEnabled()) {
+      SendMessageW(window, WM_NCMOUSEMOVE, row.Code, onButton);
+      EXPECT_EQ(Provider->GetButtonGlow(row.Code), nullptr) << row.Code;
+      SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION, onCaption);
+    }
+    GlowSwitches().IgnoreComposition = true;
+    SendMessageW(window, WM_NCMOUSEMOVE, row.Code, onButton);
+    HWND glow = Provider->GetButtonGlow(row.Code);
+    if (!row.Image) {
+      EXPECT_EQ(glow, nullptr);
+      continue;
+    }
+    ASSERT_NE(glow, nullptr) << row.Image;
+    EXPECT_TRUE(IsWindowVisible(glow));
+    EXPECT_TRUE(GetWindowLongPtrW(glow, GWL_EXSTYLE) & WS_EX_TRANSPARENT) << "clicks pass through";
+    // Around the button: the image's slices less the margin under the button on every side.
+    const TsMaskData& image =
+        Manager->Model.ma[static_cast<size_t>(Manager->Model.GetMaskIndex("GLOBALINFO", row.Image))];
+    const int reach = image.MarginLeft - Manager->Model.SkinData.BIConCloseGlowMargin;
+    ASSERT_GT(reach, 0);
+    RECT at, bounds;
+    GetWindowRect(glow, &at);
+    GetWindowRect(window, &bounds);
+    EXPECT_EQ(at.left, bounds.left + button->Rect.Left - reach);
+    EXPECT_EQ(at.right, bounds.left + button->Rect.Right + reach);
+    EXPECT_EQ(at.bottom, bounds.top + button->Rect.Bottom + reach);
+    // Hot again: the same window, no second one.
+    SendMessageW(window, WM_NCMOUSEMOVE, row.Code, onButton);
+    EXPECT_EQ(Provider->GetButtonGlow(row.Code), glow);
+    // Left for the caption: gone.
+    SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION, onCaption);
+    EXPECT_EQ(Provider->GetButtonGlow(row.Code), nullptr);
+    EXPECT_FALSE(IsWindowVisible(glow));
+    // Pressed: no glow either.
+    SendMessageW(window, WM_NCMOUSEMOVE, row.Code, onButton);
+    SendMessageW(window, WM_NCLBUTTONDOWN, row.Code, onButton);
+    EXPECT_EQ(Provider->GetButtonGlow(row.Code), nullptr);
+    SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION, onCaption);
+    SendMessageW(window, WM_NCLBUTTONUP, HTCAPTION, onCaption);
+  }
 }
 
 // A close whose handlers free the form, the provider, or only the window:

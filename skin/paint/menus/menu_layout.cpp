@@ -42,6 +42,11 @@ TSize MeasureMenuItem(const TacMenuItemDesc& item, const TacMenuMetrics& m, bool
           GetItemHeight(kind, textSize.cy, item.Glyph.cy, m)};
 }
 
+TSize MeasureLineItem(const TacMenuItemDesc& item, const TacMenuMetrics& m, TsTextMeasurer& measurer) {
+  const TSize text = item.Caption.empty() ? TSize{} : measurer.MeasureText(item.Caption, {0, 0, 800, 0}, kMenuLineFormat);
+  return {text.cx + 2 * m.Spacing, text.cy + 2 * m.Margin};
+}
+
 namespace {
 
 // Calls Column(width, height) for each column of the visible items.

@@ -65,6 +65,13 @@ int GetItemWidth(int textWidth, int glyphWidth, const TacMenuMetrics& m, bool ex
 TSize MeasureMenuItem(const TacMenuItemDesc& item, const TacMenuMetrics& m, bool extraLine, bool firstColumn,
                       TsTextMeasurer& measurer);
 
+// DrawText's flags for measuring an item of a main menu's bar: calculate, one line.
+inline constexpr unsigned kMenuLineFormat = 0x420;
+// An item of a main menu's bar, measured with the font the measurer holds:
+// its caption on one line with Spacing on either side and Margin above and
+// below ('&' marks the access key and takes no room).
+TSize MeasureLineItem(const TacMenuItemDesc& item, const TacMenuMetrics& m, TsTextMeasurer& measurer);
+
 // The measured items of one popup, in order.
 struct TacMeasuredItem {
   TSize Size;

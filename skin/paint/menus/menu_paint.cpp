@@ -191,3 +191,21 @@ TBitmap32 PaintMenuItem(const TBitmap32& popupBG, const TacMenuItemPaint& p, con
   if (!p.Item.Enabled) SumBitmaps(bmp, plain, kDisabledWeight);
   return bmp;
 }
+
+TBitmap32 PaintMenuLineItem(const TBitmap32& band, const TacMenuItemDesc& item, int state, bool accessKeys,
+                            const TacMenuSkin& s, TsTextRasteriser& raster) {
+  TBitmap32 bmp(band.Width(), band.Height());
+  if (bmp.Empty()) return bmp;
+  CopyBmp(bmp, band);
+  const bool hot = state > 0 && item.Enabled;
+  if (hot && s.Skin && s.Skin->IsValidSkinIndex(s.MenuItem)) {
+    const int states = s.Skin->gd[static_cast<std::size_t>(s.MenuItem)].States;
+    PaintOver(s, s.MenuItem, bmp, {0, 0, bmp.Width(), bmp.Height()}, std::min(state, std::max(states - 1, 1)));
+  }
+  // Access keys hidden (until the keyboard reaches the bar): the '&' only goes.
+  constexpr unsigned kHidePrefix = 0x100000;
+  WriteTextColors(bmp, item.Caption, true, kCentreFormat | (accessKeys ? 0 : kHidePrefix), TextColors(s, hot),
+                  {0, 0, bmp.Width(), bmp.Height()}, raster);
+  if (!item.Enabled) SumBitmaps(bmp, band, kDisabledWeight);
+  return bmp;
+}

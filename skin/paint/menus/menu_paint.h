@@ -59,3 +59,10 @@ TBitmap32 PaintMenuItem(const TBitmap32& popupBG, const TacMenuItemPaint& p, con
 // a colour centred in box.
 void DrawMenuSymbol(TBitmap32& bmp, TacMenuSymbol symbol, const TRect& box, TColor color);
 void DrawSubmenuArrow(TBitmap32& bmp, const TRect& box, TColor color);
+
+// One item of a main menu's bar over the band under it (of the item's size):
+// state 0 normal, 1 hot, 2 pressed (open) painted from MENUITEM; the caption
+// centred in the section's colours, its access key underlined when
+// accessKeys; faded into the band when disabled.
+TBitmap32 PaintMenuLineItem(const TBitmap32& band, const TacMenuItemDesc& item, int state, bool accessKeys,
+                            const TacMenuSkin& s, TsTextRasteriser& raster);
