@@ -252,7 +252,7 @@ void TacFormAnimator::Message(const TMessage& Message) {
       // Restored straight from hidden and minimised (out of the notification
       // area) the form hears of no showing beforehand: armed here.
       const auto* pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
-      if ((pos->flags & SWP_SHOWWINDOW) && FMinimized && !FShowArmed && !IsWindowVisible(form->GetHandle()))
+      if ((pos->flags & SWP_SHOWWINDOW) && FMinimized && !FShowArmed && !IsWindowVisible(window))
         ArmShow();
       return;
     }
@@ -260,10 +260,10 @@ void TacFormAnimator::Message(const TMessage& Message) {
       const auto* pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
       if ((pos->flags & SWP_SHOWWINDOW) && FShowArmed) {
         FShowArmed = false;
-        if (FMinimized && !IsIconic(form->GetHandle())) return StartRestore();
+        if (FMinimized && !IsIconic(window)) return StartRestore();
         if (FMinimized) {
           // Shown but still minimised: nothing travels yet, the form is drawable.
-          SetLayered(form->GetHandle(), false, 255);
+          SetLayered(window, false, 255);
           FLayered = false;
           return;
         }

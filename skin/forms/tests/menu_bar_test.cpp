@@ -8,9 +8,9 @@
 #include <string>
 
 #include "framework/main_menu.h"
-#include "skin/forms/tests/skinned_form_test.h"
 #include "skin/paint/bitmap32_win.h"
 #include "skin/win/skinable_menus.h"
+#include "tests/support/skinned_form.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/binding/control_kinds.h"
-#include "skin/forms/tests/skinned_form_test.h"
+#include "tests/support/skinned_form.h"
 #include "skin/paint/gdi_win.h"
 #include "skin/paint/items/outer_picture.h"
 #include "skin/win/glow_effects.h"
