@@ -9,6 +9,7 @@
 #include "skin/paint/pixel_changes.h"
 #include "skin/win/accessible.h"
 #include "skin/win/skin_manager.h"
+#include "skin/win/skin_messages.h"
 
 namespace {
 
@@ -92,6 +93,14 @@ TColor TsLabel::TextColor() const {
                                                : model.GetGlobalFontColor();
   if (!GetEnabled()) color = MixColors(ColorToRGB(color), GetControlColor(GetParent()), DefDisabledBlend);
   return color;
+}
+
+void TsLabel::WndProc(TMessage& Message) {
+  if (Message.Msg == SM_ALPHACMD && AcmCode(Message.WParam) == acmIsHandled) {
+    Message.Result = 1;
+    return;
+  }
+  TLabel::WndProc(Message);
 }
 
 void TsLabel::DoDrawText(HDC DC, RECT& Rect, UINT Flags) const {

@@ -36,6 +36,8 @@ class TsLabel : public TLabel {
   virtual void DoDrawText(HDC DC, RECT& Rect, UINT Flags) const;
 
  protected:
+  // Says it is skinned, so that the form's control adapter leaves its colours alone.
+  void WndProc(TMessage& Message) override;
   void Paint(TCanvas& Canvas) override;
   void TextChanged() override;
   void FontChanged() override;

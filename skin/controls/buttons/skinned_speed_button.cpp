@@ -144,6 +144,26 @@ TsSpeedButtonGeometry TsSpeedButton::Geometry(int State) {
   return g;
 }
 
+TacDrawGlyphData TsSpeedButton::GlyphData(const TsSpeedButtonGeometry& Geometry, int State, bool Grayed) {
+  TacDrawGlyphData glyph;
+  if (UsesImageList()) {
+    FImage = ImageListPicture(FImages->GetHandle(), FImageIndex);
+    glyph.Image = &FImage;
+  } else {
+    glyph.Glyph = &FGlyph.Picture;
+    glyph.GlyphHasAlpha = FGlyph.HasAlpha;
+  }
+  glyph.FrameCount = GetNumGlyphs();
+  glyph.Rect = SpeedImgRect(Geometry);
+  glyph.Enabled = GetEnabled();
+  glyph.Blend = FBlend;
+  glyph.Down = GetDown();
+  glyph.Grayed = Grayed;
+  glyph.State = State;
+  glyph.DisabledGlyphKind = FDisabledGlyphKind;
+  return glyph;
+}
+
 TRect TsSpeedButton::CaptionRect() { return SpeedCaptionRect(Geometry(CurrentState())); }
 TRect TsSpeedButton::ImgRect() { return SpeedImgRect(Geometry(CurrentState())); }
 
@@ -251,26 +271,11 @@ bool TsSpeedButton::PrepareCache() {
         caption.Skin = CaptionSkinOf(SkinData, *this, state, nullptr);
         caption.FontColor = GetFont().GetColor();
       }
-      TacDrawGlyphData glyph;
+      TacDrawGlyphData glyph = GlyphData(geometry, state, GetGrayed());
       glyph.Skin = &manager.Model;
       glyph.SkinIndex = SkinData.SkinIndex;
       if (state == kBtnNormal && SkinData.Section() && SkinData.Section()->Props[0].Transparency == 100)
         glyph.SkinIndex = GetFontIndex(this, SkinData.SkinIndex, SkinData.GetSkinManager(), 0);
-      if (UsesImageList()) {
-        FImage = ImageListPicture(FImages->GetHandle(), FImageIndex);
-        glyph.Image = &FImage;
-      } else {
-        glyph.Glyph = &FGlyph.Picture;
-        glyph.GlyphHasAlpha = FGlyph.HasAlpha;
-      }
-      glyph.FrameCount = GetNumGlyphs();
-      glyph.Rect = SpeedImgRect(geometry);
-      glyph.Enabled = GetEnabled();
-      glyph.Blend = FBlend;
-      glyph.Down = GetDown();
-      glyph.Grayed = GetGrayed();
-      glyph.State = state;
-      glyph.DisabledGlyphKind = FDisabledGlyphKind;
       // The face is painted on its own part of the cache.
       TBitmap32 facePicture;
       PaintButtonFace(facePicture, face, caption, glyph, {}, Raster());
@@ -570,23 +575,8 @@ void TsSpeedButton::StdPaint(TCanvas& Canvas) {
     GdiFlush();
   }
   if (FButtonStyle != tbsDivider) {
-    TacDrawGlyphData glyph;
+    TacDrawGlyphData glyph = GlyphData(geometry, state, FGrayed);
     glyph.Dest = &face;
-    if (UsesImageList()) {
-      FImage = ImageListPicture(FImages->GetHandle(), FImageIndex);
-      glyph.Image = &FImage;
-    } else {
-      glyph.Glyph = &FGlyph.Picture;
-      glyph.GlyphHasAlpha = FGlyph.HasAlpha;
-    }
-    glyph.FrameCount = GetNumGlyphs();
-    glyph.Rect = SpeedImgRect(geometry);
-    glyph.Enabled = GetEnabled();
-    glyph.Blend = FBlend;
-    glyph.Down = GetDown();
-    glyph.Grayed = FGrayed;
-    glyph.State = state;
-    glyph.DisabledGlyphKind = FDisabledGlyphKind;
     acDrawGlyphEx(glyph);
   }
   CopyToDC(face, {0, 0}, Canvas.GetHandle(), {0, 0, width, height});

@@ -13,6 +13,7 @@
 #include "framework/image_list.h"
 #include "framework/menus.h"
 #include "framework/speed_button.h"
+#include "skin/controls/buttons/button_glyph.h"
 #include "skin/controls/buttons/button_skin_win.h"
 #include "skin/controls/layout/speed_button_layout.h"
 #include "skin/win/skin_data_parts.h"
@@ -120,6 +121,9 @@ class TsSpeedButton : public TSpeedButton {
   bool ShiftContent(int State) const;
   bool UsesImageList() const;
   TsSpeedButtonGeometry Geometry(int State);
+  // The glyph as the button's state and settings draw it (the picture, its
+  // place, look and state), for the skinned and the classic face alike.
+  TacDrawGlyphData GlyphData(const TsSpeedButtonGeometry& Geometry, int State, bool Grayed);
   std::string CaptionAnsi() const;
   unsigned CaptionFormat() const;
   void PaintSeparator(const TCacheInfo& Parent);

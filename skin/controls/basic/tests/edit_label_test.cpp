@@ -125,6 +125,8 @@ TEST_F(LabelTest, TheTextColourFollowsTheSkinUnlessToldOtherwise) {
       {"an unknown section gives the place's colour", true, true, "NOSUCH", true, placeColour},
       {"disabled: mixed with the parent's colour", true, true, "", false,
        MixColors(ColorToRGB(placeColour), GetControlColor(Form), DefDisabledBlend)},
+      // The skin came back above: the form's scan of plain labels passed it by.
+      {"own colour still after the skin came back", false, true, "", true, clRed},
   };
   for (const TRow& row : rows) {
     SCOPED_TRACE(row.What);
