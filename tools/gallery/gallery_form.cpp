@@ -53,7 +53,7 @@ TGalleryForm::TGalleryForm(TComponent* AOwner) : TForm(AOwner) {
   SetBorderIcons(biSystemMenu | biMinimize);
   GetFont().SetName(L"MS Sans Serif");
   GetFont().SetHeight(-11);
-  SetClientSize(660, 470);
+  SetClientSize(660, 540);
   SkinProvider = new TsSkinProvider(this);
 
   FReloadTimer = new TTimer(this);
@@ -63,12 +63,18 @@ TGalleryForm::TGalleryForm(TComponent* AOwner) : TForm(AOwner) {
 
   BuildMenus();
   BuildButtons(12, 32);
-  BuildEdits(12, 150);
-  BuildLabels(12, 228);
+  BuildEdits(12, 182);
   BuildLists(300, 32);
   BuildScrollBars(300, 172);
-  BuildSkinControls(12, 296);
+  BuildLabels(12, 260);
+  BuildSkinControls(12, 364);
   FillSkinChooser();
+}
+
+TGalleryForm::~TGalleryForm() {
+  ListBoxAdapter.reset();
+  MemoAdapter.reset();
+  ScrollBarAdapter.reset();
 }
 
 void TGalleryForm::ApplyOptions(const TGalleryOptions& Options) {

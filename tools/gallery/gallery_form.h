@@ -17,6 +17,12 @@
 #include "skin/controls/basic/label.h"
 #include "skin/controls/buttons/skinned_bit_btn.h"
 #include "skin/controls/buttons/skinned_button.h"
+#include "skin/controls/buttons/skinned_speed_button.h"
+#include "skin/controls/labels/label_fx.h"
+#include "skin/controls/labels/sticky_label.h"
+#include "skin/controls/labels/web_label.h"
+#include "skin/controls/scroll/edit_wnd_win.h"
+#include "skin/controls/scroll/sb_wnd_win.h"
 #include "skin/forms/skin_provider.h"
 #include "skin/win/skin_manager.h"
 #include "tools/gallery/gallery_options.h"
@@ -29,6 +35,8 @@ inline constexpr char kGalleryInternalSkin[] = "Lanque";
 class TGalleryForm : public TForm {
  public:
   explicit TGalleryForm(TComponent* AOwner);
+  // The window adapters let go of the plain windows before those go.
+  ~TGalleryForm() override;
 
   // The command line's choices: skin directory, skin, colour changes, skinning.
   void ApplyOptions(const TGalleryOptions& Options);
@@ -63,6 +71,10 @@ class TGalleryForm : public TForm {
   TsButton* ButtonDisabled = nullptr;
   TsButton* PopupButton = nullptr;
   TsButton* MessageButton = nullptr;
+  TsSpeedButton* SpeedButton = nullptr;
+  TsSpeedButton* SpeedLeft = nullptr;  // a group of two, this one down
+  TsSpeedButton* SpeedRight = nullptr;
+  TsSpeedButton* SpeedDropDown = nullptr;  // drops the popup menu
   // Edits and check boxes.
   TsEdit* Edit = nullptr;
   TsCheckBox* CheckChecked = nullptr;
@@ -71,10 +83,17 @@ class TGalleryForm : public TForm {
   // Labels.
   TsLabel* Label = nullptr;
   TsLabel* LabelBold = nullptr;
+  TsWebLabel* WebLabel = nullptr;
+  TsLabelFX* LabelFX = nullptr;
+  TsStickyLabel* StickyLabel = nullptr;  // glued below the scroll bar
   // Lists, the multi-line edit and the scroll bar (plain system windows).
   TPlainControl* ListBox = nullptr;
   TPlainControl* Memo = nullptr;
   TPlainControl* ScrollBar = nullptr;
+  // The skinned frames and bars of those windows.
+  std::unique_ptr<TacEditWnd> ListBoxAdapter;
+  std::unique_ptr<TacEditWnd> MemoAdapter;
+  std::unique_ptr<TacSBWnd> ScrollBarAdapter;
   // The skin's controls.
   TsEdit* SkinDirectoryField = nullptr;
   TsButton* SkinDirectoryButton = nullptr;

@@ -99,7 +99,7 @@ void TGalleryForm::BuildMenus() {
   FillMenu(this, PopupMenu->GetItems());
 }
 
-// Speed buttons join this group, on a row of their own below the others.
+// Speed buttons have a row of their own below the others.
 void TGalleryForm::BuildButtons(int Left, int Top) {
   AddHeading(L"Buttons", Left, Top);
   BitBtnNormal = PlaceButton<TsBitBtn>(this, L"BitBtn", Left, Top + 18);
@@ -123,6 +123,15 @@ void TGalleryForm::BuildButtons(int Left, int Top) {
     MessageBoxProc(GetHandle(), L"A message box in the gallery's skin.", L"Lanque skin gallery",
                    MB_OKCANCEL | MB_ICONINFORMATION);
   };
+  SpeedButton = PlaceButton<TsSpeedButton>(this, L"Speed", Left, Top + 114, 80);
+  SpeedLeft = PlaceButton<TsSpeedButton>(this, L"Left", Left + 88, Top + 114, 56);
+  SpeedRight = PlaceButton<TsSpeedButton>(this, L"Right", Left + 146, Top + 114, 56);
+  for (TsSpeedButton* grouped : {SpeedLeft, SpeedRight}) grouped->SetGroupIndex(1);
+  SpeedLeft->SetDown(true);
+  // Without a click handler the whole button drops the menu.
+  SpeedDropDown = PlaceButton<TsSpeedButton>(this, L"Menu", Left + 210, Top + 114, 62);
+  SpeedDropDown->SetButtonStyle(tbsDropDown);
+  SpeedDropDown->SetDropdownMenu(PopupMenu);
 }
 
 void TGalleryForm::BuildEdits(int Left, int Top) {
@@ -134,7 +143,7 @@ void TGalleryForm::BuildEdits(int Left, int Top) {
   CheckGrayed = PlaceBox(this, L"Grayed", Left + 176, Top + 46, cbGrayed);
 }
 
-// Web, edit, sticky and effect labels join this group below the plain ones.
+// The sticky label is glued below the scroll bar, so the bar is made first.
 void TGalleryForm::BuildLabels(int Left, int Top) {
   AddHeading(L"Labels", Left, Top);
   Label = Place<TsLabel>(this, Left, Top + 18, 270, 14);
@@ -143,6 +152,22 @@ void TGalleryForm::BuildLabels(int Left, int Top) {
     label->SetCaption(L"A bold label");
   });
   LabelBold->GetFont().SetStyle(fsBold);
+  // A link nobody follows in the tests; a click opens it through the shell.
+  WebLabel = Place<TsWebLabel>(this, Left, Top + 54, 270, 14, [](TsWebLabel* label) {
+    label->SetCaption(L"A web label: lanque.example.com");
+    label->SetURL(L"https://lanque.example.com/");
+  });
+  LabelFX = Place<TsLabelFX>(this, Left, Top + 72, 270, 24, [](TsLabelFX* label) {
+    label->SetCaption(L"A label with a shadow");
+    label->GetFont().SetHeight(-16);
+    label->GetFont().SetStyle(fsBold);
+    label->Shadow.SetDistance(2);
+  });
+  StickyLabel = Place<TsStickyLabel>(this, 0, 0, 250, 14, [](TsStickyLabel* label) {
+    label->SetCaption(L"A sticky label, glued below the scroll bar");
+  });
+  StickyLabel->SetAlignTo(altBottom);
+  StickyLabel->SetAttachTo(ScrollBar);
 }
 
 // Plain system windows, for the window adapters to skin.
@@ -158,6 +183,8 @@ void TGalleryForm::BuildLists(int Left, int Top) {
                     Left + 170, Top + 18, 178, 112);
   Memo->SetText(L"A multi-line edit.\r\nIts lines wrap at the edge, and a long text scrolls: "
                 L"one, two, three, four, five, six, seven, eight, nine, ten.\r\nThe end.");
+  ListBoxAdapter = AdaptEditWindow(ListBox->GetHandle(), SkinManager);
+  MemoAdapter = AdaptEditWindow(Memo->GetHandle(), SkinManager);
 }
 
 // Skinned scroll bars join this group beside the system's one.
@@ -183,6 +210,8 @@ void TGalleryForm::BuildScrollBars(int Left, int Top) {
     info.nPos = position;
     SetScrollInfo(bar, SB_CTL, &info, TRUE);
   };
+  ScrollBarAdapter = std::make_unique<TacSBWnd>(ScrollBar->GetHandle(), SkinManager, TacSkinParams{});
+  if (!ScrollBarAdapter->Attach()) ScrollBarAdapter.reset();
 }
 
 TPlainControl* TGalleryForm::AddSlider(const wchar_t* Caption, int Left, int Top, int Min, int Max, TsLabel*& Value) {
