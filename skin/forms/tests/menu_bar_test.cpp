@@ -10,6 +10,7 @@
 #include "framework/main_menu.h"
 #include "skin/paint/bitmap32_win.h"
 #include "skin/win/skinable_menus.h"
+#include "tests/support/menu_text.h"
 #include "tests/support/skinned_form.h"
 
 namespace {
@@ -50,19 +51,6 @@ class MenuBarTest : public SkinnedFormTest {
   int Clicks = 0;
 };
 
-// The caption's size on one line in the menu font ('&' takes no room).
-SIZE LineTextSize(const wchar_t* text) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-  const TOwnedFont font(CreateFontIndirectW(&metrics.lfMenuFont));
-  const TOwnedMemoryDC dc(CreateCompatibleDC(nullptr));
-  const TSelectObject selected(dc.Get(), font.Get());
-  RECT r{0, 0, 800, 0};
-  DrawTextW(dc.Get(), text, -1, &r, DT_CALCRECT | DT_SINGLELINE);
-  return {r.right - r.left, r.bottom - r.top};
-}
-
 TsColor Pixel(TColor c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
 
 TEST_F(MenuBarTest, BarItemsAreMeasuredFromTheSkinsMarginsAndTheMenuFont) {
@@ -81,7 +69,7 @@ TEST_F(MenuBarTest, BarItemsAreMeasuredFromTheSkinsMarginsAndTheMenuFont) {
     int left = ItemRect(0).left;
     for (int i = 0; i < 3; ++i) {
       TMenuItem* item = Menu->GetItems().GetItem(i);
-      const SIZE text = LineTextSize(item->GetCaption().c_str());
+      const SIZE text = MenuFontTextSize(item->GetCaption(), DT_SINGLELINE);
       MEASUREITEMSTRUCT measure{};
       measure.CtlType = ODT_MENU;
       measure.itemData = reinterpret_cast<ULONG_PTR>(item);

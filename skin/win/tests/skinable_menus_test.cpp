@@ -4,8 +4,9 @@
 
 #include "skin/paint/bitmap32_win.h"
 #include "skin/win/skin_manager.h"
-#include "tests/support/leak_probe.h"
 #include "tests/support/internal_skin_manager.h"
+#include "tests/support/leak_probe.h"
+#include "tests/support/menu_text.h"
 
 namespace {
 
@@ -80,19 +81,6 @@ class SkinableMenusTest : public ::testing::Test {
   std::vector<TMenuItem*> Items;
 };
 
-// The text's size as DrawText measures it in the menu font.
-SIZE MenuTextSize(const char* text) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-  const TOwnedFont font(CreateFontIndirectW(&metrics.lfMenuFont));
-  const TOwnedMemoryDC dc(CreateCompatibleDC(nullptr));
-  const TSelectObject selected(dc.Get(), font.Get());
-  RECT r{0, 0, 800, 0};
-  DrawTextA(dc.Get(), text, -1, &r, 0x550);
-  return {r.right - r.left, r.bottom - r.top};
-}
-
 TEST_F(SkinableMenusTest, HookedItemsAreOwnerDrawnAndMeasuredByTheSkinsMargins) {
   for (UINT type : BuiltTypes()) EXPECT_EQ(type & MFT_OWNERDRAW, 0u);
   Manager->SkinableMenus().HookPopupMenu(Menu, true);
@@ -108,7 +96,7 @@ TEST_F(SkinableMenusTest, HookedItemsAreOwnerDrawnAndMeasuredByTheSkinsMargins) 
     SCOPED_TRACE(c.Margin * 100 + c.Spacing);
     Manager->SkinableMenus().Margin = c.Margin;
     Manager->SkinableMenus().Spacing = c.Spacing;
-    const SIZE text = MenuTextSize("Cancel automatic login");
+    const SIZE text = MenuFontTextSize(L"Cancel automatic login", DT_WORDBREAK | DT_EXPANDTABS | DT_NOCLIP);
     const SIZE item = Measure(Items[2]);
     EXPECT_EQ(item.cx, text.cx + 32 + 3 * c.Margin + c.Spacing);
     EXPECT_EQ(item.cy, std::max<LONG>(text.cy + 2, 16) + 2 * c.Margin);
