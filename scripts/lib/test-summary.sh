@@ -16,10 +16,20 @@ lanque_test_summary() {
   # CTest's result lines, "  3/40 Test  #7: NAME ....***Failed    0.05 sec",
   # as STATUS<tab>SECONDS<tab>NAME.
   local results skipped retried
-  results=$(sed -nE 's/^ *[0-9]+\/[0-9]+ +Test +#[0-9]+: +([^ ]+) \.*[ *]*([A-Za-z][A-Za-z :]*[A-Za-z]) +([0-9.]+) sec.*/\2\t\3\t\1/p' "$log")
+  # A parameterised test's name may go on with " # GetParam() = ...": cut.
+  results=$(sed -nE 's/^ *[0-9]+\/[0-9]+ +Test +#[0-9]+: +(.*[^ ]) +\.+[ *]*([A-Za-z][A-Za-z :]*[A-Za-z]) +([0-9.]+) sec.*/\2\t\3\t\1/p' "$log" \
+    | sed -E 's/ +# GetParam\(\).*//')
   summary_passed=$(grep -c '^Passed' <<<"$results")
   skipped=$(grep -c '^Skipped' <<<"$results")
   summary_failed=$(grep -cvE '^(Passed|Skipped|$)' <<<"$results")
+  # Every test CTest counted must have a result line read here.
+  local total read
+  total=$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1 | sed -E 's/.* out of ([0-9]+).*/\1/')
+  read=$((summary_passed + skipped + summary_failed))
+  if [ "$read" -ne "$total" ]; then
+    echo "   test: $tree: CTest ran $total tests, $read result lines were read; the rest count as failed"
+    summary_failed=$((summary_failed + total - read))
+  fi
   retried=$(grep -c . "$retries" 2>/dev/null)
   grep -vE '^(Passed|Skipped|$)' <<<"$results" | while IFS=$'\t' read -r status _ name; do
     echo "   $status: $name"
