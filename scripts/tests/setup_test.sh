@@ -8,16 +8,8 @@ lib=$(cd "$(dirname "$0")/../lib" && pwd)
 . "$lib/apt-sources.sh"
 . "$lib/mingw-deps.sh"
 
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/lanque-setup-test.XXXXXX")
-trap 'rm -rf "$scratch"' EXIT
-failures=0
-
-expect() {  # expect NAME WANTED GOT
-  if [ "$2" != "$3" ]; then
-    printf 'FAIL %s\n--- wanted\n%s\n--- got\n%s\n' "$1" "$2" "$3"
-    failures=$((failures + 1))
-  fi
-}
+. "$(dirname "$0")/checks.sh"
+lanque_checks_begin setup-test
 
 # A fresh apt configuration folder for each case: sources.list and parts/.
 new_apt() { rm -rf "$scratch/apt"; mkdir -p "$scratch/apt/parts"; }

@@ -5,15 +5,8 @@
 # handed out by CTest is the one the command runs in.
 set -uo pipefail
 run=$(cd "$(dirname "$0")/../lib" && pwd)/wine-test-run
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/lanque-wine-test-run.XXXXXX")
-trap 'rm -rf "$scratch"' EXIT
-failures=0
-expect() {  # expect NAME WANTED GOT
-  if [ "$2" != "$3" ]; then
-    printf 'FAIL %s\n--- wanted\n%s\n--- got\n%s\n' "$1" "$2" "$3"
-    failures=$((failures + 1))
-  fi
-}
+. "$(dirname "$0")/checks.sh"
+lanque_checks_begin wine-test-run
 export LANQUE_WINE_RETRY_LOG="$scratch/retries.log"
 unset CTEST_RESOURCE_GROUP_COUNT LANQUE_WINE_ENVS
 
