@@ -46,3 +46,29 @@ TEST(GdiTextRasteriser, MeasuresAndCutsTextOfTheSystemCodePage) {
 }
 
 }  // namespace
+
+// The measurer the buttons and the menus share: DrawText's rectangle with the
+// font it holds (a wrapped text grows down, a bold font widens), nothing for
+// an empty text, and the default GUI font when it is given none.
+TEST(GdiTextMeasurer, MeasuresAsDrawTextDoesWithItsFont) {
+  LOGFONTA bold{};
+  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof bold, &bold);
+  bold.lfWeight = FW_BOLD;
+  const TOwnedFont boldFont(CreateFontIndirectA(&bold));
+  TsGdiTextMeasurer plain(nullptr);
+  TsGdiTextMeasurer heavy(boldFont.Get());
+
+  const TOwnedMemoryDC dc(CreateCompatibleDC(nullptr));
+  const TSelectObject selected(dc.Get(), GetStockObject(DEFAULT_GUI_FONT));
+  RECT expected{0, 0, 800, 0};
+  DrawTextA(dc.Get(), "Sign in", 7, &expected, DT_SINGLELINE | DT_CALCRECT);
+  const TSize line = plain.MeasureText("Sign in", {0, 0, 800, 0}, DT_SINGLELINE);
+  EXPECT_EQ(line, (TSize{expected.right - expected.left, expected.bottom - expected.top}));
+  EXPECT_GT(line.cx, 0);
+
+  EXPECT_GT(heavy.MeasureText("Sign in", {0, 0, 800, 0}, DT_SINGLELINE).cx, line.cx);
+  const TSize wrapped = plain.MeasureText("one two three four", {0, 0, 40, 0}, DT_WORDBREAK);
+  EXPECT_GT(wrapped.cy, line.cy);
+  EXPECT_LE(wrapped.cx, 40);
+  EXPECT_EQ(plain.MeasureText("", {0, 0, 800, 0}, DT_SINGLELINE), TSize{});
+}
