@@ -6,10 +6,7 @@
 
 compare: says, for each picture, whether it is the same, where it differs (the
 bounding box of the differing pixels and their count), or that it is missing
-on one side. Pictures named in OLD_DIR/unstable.txt ("name: why", one a line)
-are known to differ between two runs of the same program: their differences
-are shown but do not count. Exits 1 when any other picture differs or is
-missing, 0 otherwise.
+on one side. Exits 1 when any picture differs or is missing, 0 otherwise.
 
 steady: of frames grabbed over a second, writes OUT from the one with the
 lowest sum of its pixels. A window with the focus in an edit shows its caret
@@ -65,20 +62,6 @@ def difference(new, old):
             f"at {left},{top} (to {right},{bottom})")
 
 
-def unstable_list(folder):
-    """name -> why, from folder/unstable.txt."""
-    listed = {}
-    path = os.path.join(folder, "unstable.txt")
-    if os.path.isfile(path):
-        with open(path, encoding="utf-8") as f:
-            for line in f:
-                line = line.split("#", 1)[0].strip()
-                if line:
-                    name, _, why = line.partition(":")
-                    listed[name.strip()] = why.strip()
-    return listed
-
-
 def steady(out, frames):
     pictures = {}
     for frame in frames:
@@ -97,7 +80,6 @@ def compare(new_dir, old_dir, wanted):
         if not os.path.isdir(folder):
             print(f"shots: no folder {folder}", file=sys.stderr)
             return 2
-    unstable = unstable_list(old_dir)
 
     def names(folder):
         return {f[:-4] for f in os.listdir(folder) if f.endswith(".png")}
@@ -106,7 +88,7 @@ def compare(new_dir, old_dir, wanted):
     if wanted:
         new_names &= wanted
         old_names &= wanted
-    faults = same = known = 0
+    faults = same = 0
     for name in sorted(new_names | old_names):
         if name not in new_names:
             print(f"shots: {name}: missing here ({new_dir}), in {old_dir} only")
@@ -119,13 +101,10 @@ def compare(new_dir, old_dir, wanted):
         found = difference(os.path.join(new_dir, name + ".png"), os.path.join(old_dir, name + ".png"))
         if found is None:
             same += 1
-        elif name in unstable:
-            print(f"shots: {name}: {found} (known unstable: {unstable[name]})")
-            known += 1
         else:
             print(f"shots: {name}: {found}")
             faults += 1
-    print(f"shots: {same} same, {faults} different or missing, {known} known unstable that differ")
+    print(f"shots: {same} same, {faults} different or missing")
     return 1 if faults else 0
 
 
