@@ -1,6 +1,6 @@
 #include "browser/fallback_browser.h"
 
-#include "browser/com_ptr.h"
+#include "base/com_ptr_win.h"
 
 namespace {
 

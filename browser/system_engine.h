@@ -1,12 +1,12 @@
 // The system WebBrowser control hosted in the container window.
 #pragma once
 
+#include <exdisp.h>
+
+#include "base/com_ptr_win.h"
 #include "browser/browser_site.h"
 #include "browser/container_fit.h"
 #include "browser/web_browser.h"
-
-#include <exdisp.h>
-#include "browser/com_ptr.h"
 
 #include <functional>
 #include <memory>

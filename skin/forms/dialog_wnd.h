@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "skin/controls/adapters/main_wnd.h"
-#include "skin/forms/caption_text.h"
+#include "skin/forms/caption_font.h"
 #include "skin/forms/form_animations.h"
 #include "skin/forms/frame/frame_cache.h"
 #include "skin/forms/system_menu.h"
@@ -58,7 +58,7 @@ class TacDialogWnd final : public TacMainWnd, private TacSysMenuHost, private Ta
   bool SkinCommand(TMessage& Message);
 
   TacFrameCache FCache;
-  TacCaptionText FCaptionText;
+  TacCaptionFont FCaptionText;
   std::unique_ptr<TsSystemMenu> FSysMenu;  // made when first opened
   std::unique_ptr<TacFormAnimator> FAnimator;
   bool FHadSysMenu = false;

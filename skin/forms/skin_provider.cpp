@@ -99,7 +99,7 @@ void TsSkinProvider::PrepareForm() {
   if (!Skinned() || !FForm->HandleAllocated()) return;
   HWND window = FForm->GetHandle();
   SkinData.UpdateIndexes();
-  if (!FCaptionText) FCaptionText = std::make_unique<TacCaptionText>();
+  if (!FCaptionText) FCaptionText = std::make_unique<TacCaptionFont>();
   const int iconSize = IconSizeFor(SystemFrameMetrics().CyCaption);
   HICON icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
   if (!icon && Application) icon = Application->GetIcon().GetHandle();

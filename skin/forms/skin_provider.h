@@ -11,7 +11,7 @@
 
 #include "framework/form.h"
 #include "skin/forms/caption_anim.h"
-#include "skin/forms/caption_text.h"
+#include "skin/forms/caption_font.h"
 #include "skin/forms/ctrl_adapter.h"
 #include "skin/forms/form_animations.h"
 #include "skin/forms/frame/frame_cache.h"
@@ -166,7 +166,7 @@ class TsSkinProvider : public TComponent,
   TsSystemMenu* FSysMenu = nullptr;
   TacFrameCache FCache;
   TBitmap32 FIcon;
-  std::unique_ptr<TacCaptionText> FCaptionText;
+  std::unique_ptr<TacCaptionFont> FCaptionText;
   std::unique_ptr<TacCtrlAdapter> FAdapter;
   std::unique_ptr<TacFormAnimator> FAnimator;  // made last, freed first
 };

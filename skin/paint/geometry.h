@@ -1,12 +1,19 @@
 #pragma once
-// Rectangles and points of the skin painters: right and bottom exclusive
-// unless a routine says otherwise.
+// Rectangles, points and sizes of the skin painters: right and bottom
+// exclusive unless a routine says otherwise.
 #include <algorithm>
 
 struct TPoint {
   int X = 0;
   int Y = 0;
   friend bool operator==(const TPoint&, const TPoint&) = default;
+};
+
+// The size of a glyph, a text or a picture.
+struct TSize {
+  int cx = 0;
+  int cy = 0;
+  friend bool operator==(const TSize&, const TSize&) = default;
 };
 
 struct TRect {

@@ -4,7 +4,7 @@
 
 #include <atomic>
 
-#include "browser/com_ptr.h"
+#include "base/com_ptr_win.h"
 
 // Interface identifiers come from __uuidof: MinGW's import library of
 // oleacc resolves IID_IAccessible to an import stub, not to the identifier.

@@ -18,20 +18,6 @@ namespace {
 
 constexpr int kGlyphSize = 16;  // items carry no images: the standard glyph size
 
-// Text measured as DrawText measures it with one font.
-class TMenuTextMeasurer final : public TsTextMeasurer {
- public:
-  explicit TMenuTextMeasurer(HFONT Font) : FDC(CreateCompatibleDC(nullptr)), FSelected(FDC.Get(), Font) {}
-  TSize MeasureText(std::string_view text, const TRect& start, unsigned format) override {
-    const RECT r = acTextRect(FDC.Get(), text, {start.Left, start.Top, start.Right, start.Bottom}, format);
-    return {r.right - r.left, r.bottom - r.top};
-  }
-
- private:
-  TOwnedMemoryDC FDC;
-  TSelectObject FSelected;
-};
-
 TOwnedFont MenuFont(bool Bold) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);
@@ -253,7 +239,7 @@ void TsSkinableMenus::MeasureItem(TMenuItem& Item, int& Width, int& Height) {
   if (!Skinned()) return;
   const TacMenuItemDesc desc = Describe(Item);
   Raster(desc.Default);  // makes the font
-  TMenuTextMeasurer measurer((desc.Default ? FBoldFont : FFont).Get());
+  TsGdiTextMeasurer measurer((desc.Default ? FBoldFont : FFont).Get());
   const TSize size = Item.IsTopLine() ? MeasureLineItem(desc, Metrics(), measurer)
                                       : MeasureMenuItem(desc, Metrics(), true, InFirstColumn(Item), measurer);
   Width = size.cx;

@@ -27,20 +27,6 @@ bool IsOwnerDrawnButton(HWND Window) {
 
 std::string ButtonCaptionAnsi(TWinControl& Control) { return AnsiFromWide(Control.GetText()); }
 
-TsGdiTextMeasurer::TsGdiTextMeasurer(HFONT Font) : FDC(CreateCompatibleDC(nullptr)) {
-  if (FDC) FOldFont = SelectObject(FDC.Get(), Font ? Font : GetStockObject(DEFAULT_GUI_FONT));
-}
-
-TsGdiTextMeasurer::~TsGdiTextMeasurer() {
-  if (FDC) SelectObject(FDC.Get(), FOldFont);
-}
-
-TSize TsGdiTextMeasurer::MeasureText(std::string_view Text, const TRect& Start, unsigned Format) {
-  if (!FDC || Text.empty()) return {};
-  const RECT rect = acTextRect(FDC.Get(), Text, {Start.Left, Start.Top, Start.Right, Start.Bottom}, Format);
-  return {static_cast<int>(rect.right - rect.left), static_cast<int>(rect.bottom - rect.top)};
-}
-
 TacGlyphPicture GlyphPicture(HBITMAP Bitmap) {
   TacGlyphPicture glyph;
   BITMAP info{};

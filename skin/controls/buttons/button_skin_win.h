@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "framework/button.h"
-#include "skin/controls/layout/text_measure.h"
 #include "skin/controls/buttons/button_face.h"
 #include "skin/paint/items/text_gdi_win.h"
 #include "skin/paint/pixel_changes.h"
@@ -129,18 +128,6 @@ class TacButtonSkin final : public TacFadeTarget {
 
 // The window text of a control in the system code page.
 std::string ButtonCaptionAnsi(TWinControl& Control);
-
-// Text measured by GDI with a font (DrawText with DT_CALCRECT).
-class TsGdiTextMeasurer final : public TsTextMeasurer {
- public:
-  explicit TsGdiTextMeasurer(HFONT Font);
-  ~TsGdiTextMeasurer() override;
-  TSize MeasureText(std::string_view Text, const TRect& Start, unsigned Format) override;
-
- private:
-  TOwnedMemoryDC FDC;
-  HGDIOBJ FOldFont = nullptr;
-};
 
 // A bitmap as a 32-bit picture; HasAlpha when it is 32-bit with an alpha
 // byte that is not 0 somewhere (a 32-bit bitmap without alpha counts as 24-bit).

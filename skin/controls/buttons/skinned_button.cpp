@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "skin/controls/layout/text_format.h"
+#include "skin/paint/text_format.h"
 #include "skin/win/skin_manager.h"
 
 TsButton::TsButton(TComponent* AOwner) : TButton(AOwner), SkinData(this, true) { SkinData.ControlKind = 93; }

@@ -7,7 +7,7 @@
 #include "framework/text.h"
 #include "framework/win_control.h"
 #include "skin/controls/basic/control_paint.h"
-#include "skin/controls/layout/text_format.h"
+#include "skin/paint/text_format.h"
 #include "skin/data/binding/control_kinds.h"
 #include "skin/paint/bitmap32_win.h"
 #include "skin/paint/copies.h"

@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "skin/controls/layout/calc_button_layout.h"
-#include "skin/controls/layout/text_format.h"
-#include "skin/controls/layout/text_measure.h"
+#include "skin/paint/text_format.h"
+#include "skin/paint/text_measure.h"
 
 // Where a bitmap button's glyph comes from: an image of the image list when
 // one is set and ImageIndex is within it, else the glyph bitmap, whose width

@@ -1,6 +1,6 @@
 #include "skin/controls/layout/button_geometry.h"
 
-#include "skin/controls/layout/text_format.h"
+#include "skin/paint/text_format.h"
 
 namespace {
 

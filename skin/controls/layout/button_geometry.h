@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "skin/controls/layout/button_kinds.h"
-#include "skin/controls/layout/text_measure.h"
+#include "skin/paint/text_measure.h"
 #include "skin/paint/geometry.h"
 
 // The band of a split button that opens its menu, at its right edge.

@@ -1,6 +1,6 @@
 #pragma once
 // The kinds a button's content is placed by: glyph layout, image alignment,
-// button style, the image margins, and the size of a glyph or a text.
+// button style and the image margins.
 #include "base/form_kinds.h"
 
 enum TImageAlignment { iaLeft, iaRight, iaTop, iaBottom, iaCenter };
@@ -12,10 +12,4 @@ struct TImageMargins {
   int Top = 0;
   int Right = 0;
   int Bottom = 0;
-};
-
-struct TSize {
-  int cx = 0;
-  int cy = 0;
-  friend bool operator==(const TSize&, const TSize&) = default;
 };

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "skin/controls/layout/text_format.h"
+#include "skin/paint/text_format.h"
 
 namespace {
 

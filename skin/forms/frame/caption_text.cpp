@@ -34,7 +34,7 @@ void PaintCaptionText(TBitmap32& bmp, const TsSkinModel& skin, const TacFrameSec
   if (band.IsEmpty() || form.Caption.empty()) return;
   const int textWidth = raster.TextWidth(form.Caption);
   const TRect rect = AlignCaptionText(band, textWidth, form.CaptionAlignment, form.RightToLeft);
-  const unsigned format = kCaptionFormat | (form.RightToLeft ? kRtlReadingFormat : 0);
+  const unsigned format = kCaptionFormat | (form.RightToLeft ? kDtRtlReading : 0);
   const int textSection = sections.Caption >= 0 ? sections.Caption : sections.Title;
   const int state = FrameState(skin, textSection, form.Active);
 

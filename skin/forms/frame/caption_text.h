@@ -4,11 +4,11 @@
 #include "skin/forms/frame/caption_layout.h"
 #include "skin/forms/frame/frame_sections.h"
 #include "skin/paint/items/text_paint.h"
+#include "skin/paint/text_format.h"
 
 // Single line, vertically centred, end ellipsis, no prefix; right-to-left
-// reading is added for right-to-left forms.
-inline constexpr unsigned kCaptionFormat = 0x8824;
-inline constexpr unsigned kRtlReadingFormat = 0x20000;
+// reading (kDtRtlReading) is added for right-to-left forms.
+inline constexpr unsigned kCaptionFormat = kDtSingleLine | kDtVCenter | kDtEndEllipsis | kDtNoPrefix;
 
 // The band the text may take: from after the icon to before the buttons,
 // the caption font's height around the caption's centre.

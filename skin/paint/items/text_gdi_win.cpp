@@ -3,6 +3,13 @@
 #include <climits>
 
 #include "skin/paint/bitmap32_win.h"
+#include "skin/paint/text_format.h"
+
+// The portable names of the format flags are DrawText's own.
+static_assert(kDtLeft == DT_LEFT && kDtCenter == DT_CENTER && kDtRight == DT_RIGHT && kDtVCenter == DT_VCENTER);
+static_assert(kDtWordBreak == DT_WORDBREAK && kDtSingleLine == DT_SINGLELINE && kDtExpandTabs == DT_EXPANDTABS);
+static_assert(kDtNoClip == DT_NOCLIP && kDtCalcRect == DT_CALCRECT && kDtNoPrefix == DT_NOPREFIX);
+static_assert(kDtEndEllipsis == DT_END_ELLIPSIS && kDtRtlReading == DT_RTLREADING && kDtHidePrefix == DT_HIDEPREFIX);
 
 namespace {
 
@@ -62,4 +69,13 @@ int acTextHeight(HDC dc, std::string_view text) { return acTextExtent(dc, text).
 RECT acTextRect(HDC dc, std::string_view text, RECT rect, unsigned format) {
   DrawTextA(dc, text.data(), LengthOf(text), &rect, format | DT_CALCRECT);
   return rect;
+}
+
+TsGdiTextMeasurer::TsGdiTextMeasurer(HFONT font)
+    : dc_(CreateCompatibleDC(nullptr)), selected_(dc_.Get(), font ? font : GetStockObject(DEFAULT_GUI_FONT)) {}
+
+TSize TsGdiTextMeasurer::MeasureText(std::string_view text, const TRect& start, unsigned format) {
+  if (!dc_ || text.empty()) return {};
+  const RECT rect = acTextRect(dc_.Get(), text, {start.Left, start.Top, start.Right, start.Bottom}, format);
+  return {static_cast<int>(rect.right - rect.left), static_cast<int>(rect.bottom - rect.top)};
 }

@@ -1,13 +1,15 @@
 #pragma once
-// The text rasteriser of Windows: GDI draws 8-bit text of the system code
-// page with a font into the DIB section behind a bitmap. Thin forms of GDI's
-// text drawing and measuring on a device context.
+// The text rasteriser and measurer of Windows: GDI draws and measures 8-bit
+// text of the system code page with a font, drawing into the DIB section
+// behind a bitmap. Thin forms of GDI's text drawing and measuring on a device
+// context.
 #include <windows.h>
 
 #include <string_view>
 
 #include "base/win_handles.h"
 #include "skin/paint/items/text_paint.h"
+#include "skin/paint/text_measure.h"
 
 class TsGdiTextRasteriser final : public TsTextRasteriser {
  public:
@@ -27,6 +29,19 @@ class TsGdiTextRasteriser final : public TsTextRasteriser {
   HFONT font_ = nullptr;
   HGDIOBJ oldFont_ = nullptr;
   TOwnedFont underlined_;  // the font underlined, made on first use
+};
+
+// Text measured as DrawText measures it (DT_CALCRECT) with one font; an empty
+// text measures nothing.
+class TsGdiTextMeasurer final : public TsTextMeasurer {
+ public:
+  // The font is borrowed (nullptr: the system's default GUI font); it must outlive the measurer.
+  explicit TsGdiTextMeasurer(HFONT font);
+  TSize MeasureText(std::string_view text, const TRect& start, unsigned format) override;
+
+ private:
+  TOwnedMemoryDC dc_;
+  TSelectObject selected_;  // the font, in dc_ while the measurer lives
 };
 
 // DrawText with the DC's font; returns the height drawn.

@@ -5,8 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/controls/layout/text_measure.h"
 #include "skin/paint/geometry.h"
+#include "skin/paint/text_format.h"
+#include "skin/paint/text_measure.h"
 
 // A caption of exactly "-" is a separator line; one whose first and last
 // characters are '-' is a divider with a caption; anything else an item.
@@ -43,8 +44,8 @@ struct TacMenuItemDesc {
   TacMenuSymbol Symbol = msNone;
 };
 
-// DrawText's flags for measuring: calculate, no clipping, tabs, word break.
-inline constexpr unsigned kMenuMeasureFormat = 0x550;
+// The flags for measuring: calculate, no clipping, tabs, word break.
+inline constexpr unsigned kMenuMeasureFormat = kDtCalcRect | kDtNoClip | kDtExpandTabs | kDtWordBreak;
 
 // What an item's size is measured from: "-" + caption + "-" for a captioned
 // divider, the caption followed by its shortcut for an item, nothing for a
@@ -65,8 +66,8 @@ int GetItemWidth(int textWidth, int glyphWidth, const TacMenuMetrics& m, bool ex
 TSize MeasureMenuItem(const TacMenuItemDesc& item, const TacMenuMetrics& m, bool extraLine, bool firstColumn,
                       TsTextMeasurer& measurer);
 
-// DrawText's flags for measuring an item of a main menu's bar: calculate, one line.
-inline constexpr unsigned kMenuLineFormat = 0x420;
+// The flags for measuring an item of a main menu's bar: calculate, one line.
+inline constexpr unsigned kMenuLineFormat = kDtCalcRect | kDtSingleLine;
 // An item of a main menu's bar, measured with the font the measurer holds:
 // its caption on one line with Spacing on either side and Margin above and
 // below ('&' marks the access key and takes no room).

@@ -12,9 +12,9 @@
 namespace {
 
 // DrawText's flags for one line of an item.
-constexpr unsigned kLineFormat = 0x20 | 0x4;  // single line, centred vertically
-constexpr unsigned kRightFormat = kLineFormat | 0x2;
-constexpr unsigned kCentreFormat = kLineFormat | 0x1;
+constexpr unsigned kLineFormat = kDtSingleLine | kDtVCenter;
+constexpr unsigned kRightFormat = kLineFormat | kDtRight;
+constexpr unsigned kCentreFormat = kLineFormat | kDtCenter;
 // A disabled item keeps this share (of 256) of its own picture over the background.
 constexpr int kDisabledWeight = 128;
 
@@ -203,8 +203,7 @@ TBitmap32 PaintMenuLineItem(const TBitmap32& band, const TacMenuItemDesc& item, 
     PaintOver(s, s.MenuItem, bmp, {0, 0, bmp.Width(), bmp.Height()}, std::min(state, std::max(states - 1, 1)));
   }
   // Access keys hidden (until the keyboard reaches the bar): the '&' only goes.
-  constexpr unsigned kHidePrefix = 0x100000;
-  WriteTextColors(bmp, item.Caption, true, kCentreFormat | (accessKeys ? 0 : kHidePrefix), TextColors(s, hot),
+  WriteTextColors(bmp, item.Caption, true, kCentreFormat | (accessKeys ? 0 : kDtHidePrefix), TextColors(s, hot),
                   {0, 0, bmp.Width(), bmp.Height()}, raster);
   if (!item.Enabled) SumBitmaps(bmp, band, kDisabledWeight);
   return bmp;

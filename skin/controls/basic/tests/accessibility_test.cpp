@@ -3,7 +3,7 @@
 // check and protected states, values, and the default action.
 #include <oleacc.h>
 
-#include "browser/com_ptr.h"
+#include "base/com_ptr_win.h"
 #include "skin/controls/basic/checkbox.h"
 #include "skin/controls/basic/edit.h"
 #include "skin/controls/basic/label.h"

@@ -46,3 +46,30 @@ TEST(GdiTextRasteriser, MeasuresAndCutsTextOfTheSystemCodePage) {
 }
 
 }  // namespace
+
+// The measurer the buttons and the menus share: DrawText's rectangle with the
+// font it holds (a wrapped text grows down, a larger font widens), nothing for
+// an empty text, and the default GUI font when it is given none.
+TEST(GdiTextMeasurer, MeasuresAsDrawTextDoesWithItsFont) {
+  LOGFONTA large{};
+  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof large, &large);
+  large.lfHeight = large.lfHeight < 0 ? -24 : 24;
+  large.lfWidth = 0;
+  const TOwnedFont largeFont(CreateFontIndirectA(&large));
+  TsGdiTextMeasurer plain(nullptr);
+  TsGdiTextMeasurer larger(largeFont.Get());
+
+  const TOwnedMemoryDC dc(CreateCompatibleDC(nullptr));
+  const TSelectObject selected(dc.Get(), GetStockObject(DEFAULT_GUI_FONT));
+  RECT expected{0, 0, 800, 0};
+  DrawTextA(dc.Get(), "Sign in", 7, &expected, DT_SINGLELINE | DT_CALCRECT);
+  const TSize line = plain.MeasureText("Sign in", {0, 0, 800, 0}, DT_SINGLELINE);
+  EXPECT_EQ(line, (TSize{expected.right - expected.left, expected.bottom - expected.top}));
+  EXPECT_GT(line.cx, 0);
+
+  EXPECT_GT(larger.MeasureText("Sign in", {0, 0, 800, 0}, DT_SINGLELINE).cx, line.cx);
+  const TSize wrapped = plain.MeasureText("one two three four", {0, 0, 40, 0}, DT_WORDBREAK);
+  EXPECT_GT(wrapped.cy, line.cy);
+  EXPECT_LE(wrapped.cx, 40);
+  EXPECT_EQ(plain.MeasureText("", {0, 0, 800, 0}, DT_SINGLELINE), TSize{});
+}

@@ -2,7 +2,6 @@
 // The platform's measuring of a text with a control's font.
 #include <string_view>
 
-#include "skin/controls/layout/button_kinds.h"
 #include "skin/paint/geometry.h"
 
 class TsTextMeasurer {

@@ -6,11 +6,11 @@
 #include "base/win_handles.h"
 #include "skin/paint/items/text_gdi_win.h"
 
-class TacCaptionText {
+class TacCaptionFont {
  public:
-  TacCaptionText();
-  TacCaptionText(const TacCaptionText&) = delete;
-  TacCaptionText& operator=(const TacCaptionText&) = delete;
+  TacCaptionFont();
+  TacCaptionFont(const TacCaptionFont&) = delete;
+  TacCaptionFont& operator=(const TacCaptionFont&) = delete;
 
   TsGdiTextRasteriser& Raster() { return *FRaster; }
   int LineHeight() const { return FLineHeight; }

@@ -1,8 +1,8 @@
-#include "skin/forms/caption_text.h"
+#include "skin/forms/caption_font.h"
 
 #include "skin/forms/frame_form_win.h"
 
-TacCaptionText::TacCaptionText() : FFont(CreateCaptionFont()) {
+TacCaptionFont::TacCaptionFont() : FFont(CreateCaptionFont()) {
   FRaster = std::make_unique<TsGdiTextRasteriser>(FFont.Get());
   const TOwnedMemoryDC dc(CreateCompatibleDC(nullptr));
   const TSelectObject font(dc.Get(), FFont.Get());
