@@ -4,6 +4,7 @@
 
 #include "skin/data/file_bytes.h"
 #include "skin/data/packed_skin.h"
+#include "skin/data/utf8_paths.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ std::unique_ptr<TsSkinSource> TsSkinSource::FromPackedBytes(std::span<const std:
 std::unique_ptr<TsSkinSource> TsSkinSource::FromPackedFile(const std::filesystem::path& file) {
   std::unique_ptr<TacSkinConvertor> convertor;
   LoadSkinFromFile(file, convertor, true);
-  if (!convertor) throw EPackedSkinError("No packed skin file " + SystemNameOfPath(file));
+  if (!convertor) throw EPackedSkinError("No packed skin file " + Utf8OfPath(file));
   std::unique_ptr<TsSkinSource> source(new TsSkinSource);
   source->convertor_ = std::move(convertor);
   if (source->convertor_->Options) {

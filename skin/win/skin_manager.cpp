@@ -8,6 +8,7 @@
 #include <random>
 #include <sstream>
 
+#include "framework/text.h"
 #include "skin/data/binding/change_image.h"
 #include "skin/data/binding/skin_color_changes.h"
 #include "skin/data/file_bytes.h"
@@ -82,7 +83,8 @@ const std::string& DefaultThirdNames(int index) {
 TsSkinManager::TsSkinManager(TComponent* AOwner)
     : TComponent(AOwner), FSkinableMenus(std::make_unique<TsSkinableMenus>(*this)) {
   ShowMessage = [](const std::string& text, const std::string& caption, unsigned flags) {
-    MessageBoxA(Application ? Application->GetHandle() : nullptr, text.c_str(), caption.c_str(), flags);
+    MessageBoxW(Application ? Application->GetHandle() : nullptr, WideFromUtf8(text).c_str(), WideFromUtf8(caption).c_str(),
+                flags);
   };
   if (!gDefaultManager) SetIsDefault(true);
   FSkinDirectory = "c:\\Skins";
