@@ -192,6 +192,33 @@ TEST_F(CheckBoxTest, AutoSizeFitsTheCaptionAndWordWrapEndsIt) {
   EXPECT_EQ(Box->GetWidth(), wide);
 }
 
+// A caption given once the window is there shows exactly as one given before,
+// with the automatic size and without.
+TEST_F(CheckBoxTest, ACaptionSetAfterTheWindowExistsShows) {
+  for (bool autoSize : {true, false}) {
+    auto* before = new TsCheckBox(Form);
+    before->SetAutoSize(autoSize);
+    before->SetCaption(L"Late caption");
+    before->SetBounds(20, 120, 100, 19);
+    before->SetParent(Form);
+    Pump();
+    const TBitmap32 wanted = PrintClient(before->GetHandle());
+    const int width = before->GetWidth();
+    delete before;
+
+    auto* after = Place<TsCheckBox>(20, 120, 100, 19);
+    after->SetAutoSize(autoSize);
+    Pump();
+    ASSERT_TRUE(after->HandleAllocated());
+    after->SetCaption(L"Late caption");
+    after->SetBounds(20, 120, 100, 19);
+    Pump();
+    EXPECT_EQ(after->GetWidth(), width) << "auto size " << autoSize;
+    EXPECT_FALSE(Differ(wanted, PrintClient(after->GetHandle()), {0, 0, width, 19})) << "auto size " << autoSize;
+    delete after;
+  }
+}
+
 }  // namespace
 
 namespace {
