@@ -131,23 +131,53 @@ struct TDraw {
 
 const WORD kKeys[] = {VK_TAB, VK_SPACE, VK_RETURN, VK_ESCAPE, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_F10, VK_HOME, VK_END};
 
-// Answers an open menu or message box the way the draw says; true when there was one.
+// The buttons of an open message box.
+std::vector<HWND> ButtonsOf(HWND Box) {
+  std::vector<HWND> buttons;
+  for (HWND child = GetWindow(Box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t name[16] = {};
+    GetClassNameW(child, name, 16);
+    if (lstrcmpiW(name, L"Button") == 0 && IsWindowVisible(child)) buttons.push_back(child);
+  }
+  return buttons;
+}
+
+// Answers an open menu or message box the way the draw says: a click
+// anywhere on it, a click on one of its buttons, or a key (after a click on
+// its caption brings it forward). True when there was one.
 bool AnswerOpenWindows(const TDraw& Draw, std::string& Done) {
   HWND open = OpenWindowOfClass(L"#32768");
   const bool menu = open != nullptr;
   if (!open) open = OpenWindowOfClass(L"#32770");
   if (!open) return false;
-  const WORD keys[] = {VK_RETURN, VK_ESCAPE, VK_SPACE, VK_TAB, VK_DOWN, VK_RIGHT};
+  Done = menu ? "menu: " : "box: ";
+  const RECT area = ScreenRect(open);
+  const std::vector<HWND> buttons = menu ? std::vector<HWND>{} : ButtonsOf(open);
   if (Draw.Answer % 3 == 0) {
-    const POINT at = PointIn(ScreenRect(open), Draw.B, Draw.C);
+    const POINT at = PointIn(area, Draw.B, Draw.C);
     soak_input::Click(at);
-    Done += std::string(menu ? " / menu" : " / box") + " clicked at " + std::to_string(at.x) + "," + std::to_string(at.y);
+    Done += "click " + std::to_string(at.x) + "," + std::to_string(at.y);
+  } else if (Draw.Answer % 3 == 1 && !buttons.empty()) {
+    const RECT button = ScreenRect(buttons[Draw.B % buttons.size()]);
+    soak_input::Click({(button.left + button.right) / 2, (button.top + button.bottom) / 2});
+    Done += "button " + std::to_string(Draw.B % buttons.size());
   } else {
-    const WORD key = keys[Draw.Answer % std::size(keys)];
+    const WORD keys[] = {VK_RETURN, VK_ESCAPE, VK_SPACE, VK_TAB, VK_DOWN, VK_RIGHT};
+    const WORD key = keys[Draw.D % std::size(keys)];
+    if (!menu) soak_input::Click({(area.left + area.right) / 2, area.top + 8});
     soak_input::Key(key);
-    Done += std::string(menu ? " / menu" : " / box") + " key " + std::to_string(key);
+    Done += "key " + std::to_string(key);
   }
   return true;
+}
+
+// At a round's end: whatever is open is closed as a user would, quickly.
+void CloseOpenWindows(int Try) {
+  if (OpenWindowOfClass(L"#32768")) soak_input::Key(VK_ESCAPE);
+  if (HWND box = OpenWindowOfClass(L"#32770")) {
+    const std::vector<HWND> buttons = ButtonsOf(box);
+    if (!buttons.empty()) PostMessageW(buttons[Try % buttons.size()], BM_CLICK, 0, 0);
+  }
 }
 
 std::string Act(const TDraw& Draw, bool Gallery, HWND Form) {
@@ -277,7 +307,7 @@ DWORD WINAPI Drive(void* Parameters) {
     PostThreadMessageW(gShared.UiThread, WM_NULL, 0, 0);
     for (int tries = 0; gShared.Window.load() == form; ++tries) {
       if (tries > kAnswerMs / 50) Fail(3, "the round's form did not go within 5 s");
-      if (OpenWindowOfClass(L"#32768") || OpenWindowOfClass(L"#32770")) soak_input::Key(VK_ESCAPE);
+      CloseOpenWindows(tries);
       Sleep(50);
     }
     if (last) return 0;

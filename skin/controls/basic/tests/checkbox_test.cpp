@@ -192,9 +192,22 @@ TEST_F(CheckBoxTest, AutoSizeFitsTheCaptionAndWordWrapEndsIt) {
   EXPECT_EQ(Box->GetWidth(), wide);
 }
 
-// A caption given once the window is there shows exactly as one given before,
-// with the automatic size and without.
+// A caption given once the window is there shows on the screen exactly as
+// one given before, with the automatic size and without.
 TEST_F(CheckBoxTest, ACaptionSetAfterTheWindowExistsShows) {
+  const auto onScreen = [](HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    TBitmap32 picture(client.right, client.bottom);
+    const TOwnedMemoryDC dc(CreateCompatibleDC(nullptr));
+    const TClientDC screen(window);
+    {
+      const TSelectObject selected(dc.Get(), BitmapHandle(picture));
+      BitBlt(dc.Get(), 0, 0, client.right, client.bottom, screen.Get(), 0, 0, SRCCOPY);
+    }
+    GdiFlush();
+    return picture;
+  };
   for (bool autoSize : {true, false}) {
     auto* before = new TsCheckBox(Form);
     before->SetAutoSize(autoSize);
@@ -202,19 +215,21 @@ TEST_F(CheckBoxTest, ACaptionSetAfterTheWindowExistsShows) {
     before->SetBounds(20, 120, 100, 19);
     before->SetParent(Form);
     Pump();
-    const TBitmap32 wanted = PrintClient(before->GetHandle());
-    const int width = before->GetWidth();
+    const TBitmap32 wanted = onScreen(before->GetHandle());
+    const RECT bounds = before->GetBoundsRect();
     delete before;
 
-    auto* after = Place<TsCheckBox>(20, 120, 100, 19);
+    auto* after = new TsCheckBox(Form);
     after->SetAutoSize(autoSize);
+    after->SetBounds(20, 120, 100, 19);
+    after->SetParent(Form);
     Pump();
     ASSERT_TRUE(after->HandleAllocated());
     after->SetCaption(L"Late caption");
-    after->SetBounds(20, 120, 100, 19);
     Pump();
-    EXPECT_EQ(after->GetWidth(), width) << "auto size " << autoSize;
-    EXPECT_FALSE(Differ(wanted, PrintClient(after->GetHandle()), {0, 0, width, 19})) << "auto size " << autoSize;
+    EXPECT_EQ(after->GetBoundsRect().right, bounds.right) << "auto size " << autoSize;
+    EXPECT_FALSE(Differ(wanted, onScreen(after->GetHandle()), {0, 0, bounds.right - bounds.left, 19}))
+        << "auto size " << autoSize;
     delete after;
   }
 }
