@@ -204,7 +204,8 @@ class TsSkinManager : public TComponent {
  private:
   // Loads the skin named FSkinName; false when none could be found.
   bool LoadNamedSkin();
-  bool LoadFrom(const TsSkinSource& Source);
+  // Raises EPackedSkinError (the loaded skin staying) for a skin that cannot be loaded.
+  void LoadFrom(const TsSkinSource& Source);
   void CheckVersion();
   bool ExternalSkinWins() const;
 

@@ -22,6 +22,7 @@
 
 #include "app/login_form.h"
 #include "framework/application.h"
+#include "framework/text.h"
 #include "tests/soak/soak_input.h"
 #include "tests/support/leak_probe.h"
 #include "tests/support/message_pump.h"
@@ -171,13 +172,41 @@ bool AnswerOpenWindows(const TDraw& Draw, std::string& Done) {
   return true;
 }
 
-// At a round's end: whatever is open is closed as a user would, quickly.
+// The modes of the user-interface thread: menus, moving or sizing a window.
+DWORD GuiModes() {
+  GUITHREADINFO info{sizeof(info)};
+  return GetGUIThreadInfo(gShared.UiThread, &info) ? info.flags : 0;
+}
+
+// At a round's end: whatever is open is closed as a user would, quickly:
+// a box by one of its buttons, a menu or a move by Escape (Enter now and then).
 void CloseOpenWindows(int Try) {
-  if (OpenWindowOfClass(L"#32768")) soak_input::Key(VK_ESCAPE);
+  soak_input::Press(false, false);
   if (HWND box = OpenWindowOfClass(L"#32770")) {
     const std::vector<HWND> buttons = ButtonsOf(box);
     if (!buttons.empty()) PostMessageW(buttons[Try % buttons.size()], BM_CLICK, 0, 0);
+    return;
   }
+  soak_input::Key(Try % 4 == 3 ? VK_RETURN : VK_ESCAPE);
+}
+
+// What the user-interface thread shows, for a report of a round that would not end.
+std::string OpenWindows() {
+  std::string shown = "modes " + std::to_string(GuiModes()) + ";";
+  EnumThreadWindows(
+      gShared.UiThread,
+      [](HWND window, LPARAM data) -> BOOL {
+        if (!IsWindowVisible(window)) return TRUE;
+        wchar_t name[64] = {};
+        GetClassNameW(window, name, 64);
+        const RECT r = ScreenRect(window);
+        *reinterpret_cast<std::string*>(data) += " " + Utf8FromWide(name) + " (" + std::to_string(r.left) + "," +
+                                                  std::to_string(r.top) + " " + std::to_string(r.right - r.left) + "x" +
+                                                  std::to_string(r.bottom - r.top) + ")";
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&shown));
+  return shown;
 }
 
 std::string Act(const TDraw& Draw, bool Gallery, HWND Form) {
@@ -306,7 +335,7 @@ DWORD WINAPI Drive(void* Parameters) {
     gShared.RoundOver = true;
     PostThreadMessageW(gShared.UiThread, WM_NULL, 0, 0);
     for (int tries = 0; gShared.Window.load() == form; ++tries) {
-      if (tries > kAnswerMs / 50) Fail(3, "the round's form did not go within 5 s");
+      if (tries > kAnswerMs / 50) Fail(3, ("the round's form did not go within 5 s; open: " + OpenWindows()).c_str());
       CloseOpenWindows(tries);
       Sleep(50);
     }
