@@ -192,8 +192,9 @@ TEST_F(CheckBoxTest, AutoSizeFitsTheCaptionAndWordWrapEndsIt) {
   EXPECT_EQ(Box->GetWidth(), wide);
 }
 
-// A caption given once the window is there shows on the screen exactly as
-// one given before, with the automatic size and without.
+// A caption given once the window is there, by the control or through the
+// window's text as any Win32 code gives it, shows on the screen exactly as
+// one given before, at the size it needs.
 TEST_F(CheckBoxTest, ACaptionSetAfterTheWindowExistsShows) {
   const auto onScreen = [](HWND window) {
     RECT client;
@@ -208,28 +209,29 @@ TEST_F(CheckBoxTest, ACaptionSetAfterTheWindowExistsShows) {
     GdiFlush();
     return picture;
   };
-  for (bool autoSize : {true, false}) {
-    auto* before = new TsCheckBox(Form);
-    before->SetAutoSize(autoSize);
-    before->SetCaption(L"Late caption");
-    before->SetBounds(20, 120, 100, 19);
-    before->SetParent(Form);
-    Pump();
-    const TBitmap32 wanted = onScreen(before->GetHandle());
-    const RECT bounds = before->GetBoundsRect();
-    delete before;
+  const std::wstring caption = L"Late caption";
+  auto* before = new TsCheckBox(Form);
+  before->SetCaption(caption);
+  before->SetBounds(20, 120, 100, 19);
+  before->SetParent(Form);
+  Pump();
+  const TBitmap32 wanted = onScreen(before->GetHandle());
+  const RECT bounds = before->GetBoundsRect();
+  delete before;
 
-    auto* after = new TsCheckBox(Form);
-    after->SetAutoSize(autoSize);
-    after->SetBounds(20, 120, 100, 19);
-    after->SetParent(Form);
+  for (bool throughTheWindow : {false, true}) {
+    auto* after = Place<TsCheckBox>(20, 120, 100, 19);
     Pump();
     ASSERT_TRUE(after->HandleAllocated());
-    after->SetCaption(L"Late caption");
+    if (throughTheWindow)
+      SetWindowTextW(after->GetHandle(), caption.c_str());
+    else
+      after->SetCaption(caption);
     Pump();
-    EXPECT_EQ(after->GetBoundsRect().right, bounds.right) << "auto size " << autoSize;
+    EXPECT_EQ(after->GetCaption(), caption) << "through the window " << throughTheWindow;
+    EXPECT_EQ(after->GetBoundsRect().right, bounds.right) << "through the window " << throughTheWindow;
     EXPECT_FALSE(Differ(wanted, onScreen(after->GetHandle()), {0, 0, bounds.right - bounds.left, 19}))
-        << "auto size " << autoSize;
+        << "through the window " << throughTheWindow;
     delete after;
   }
 }
