@@ -3,8 +3,8 @@
 // round, for a given time.
 //   lanque-soak SECONDS SEED SKINDIR [/service=URL /engine=page]
 // Every action is printed as it is done ("#N round R FORM: WHAT"), so that a
-// run can be replayed from its seed: the actions drawn never depend on what
-// the program did. After each round the form's application is gone and the
+// run can be replayed from its seed: the draws (what, which control by its
+// number, where in it) never depend on what the program did. After each round the form's application is gone and the
 // live handles must be back at their level of the first two rounds, the
 // committed memory within kMemorySlack of it.
 // Exit codes: 0 clean, 1 a level not reached again, 2 usage, 3 a window
@@ -230,8 +230,8 @@ std::string Act(const TDraw& Draw, bool Gallery, HWND Form) {
   }
   if (kind < 45) {
     // Across a control (sliders, scroll bars) or by the caption.
-    const RECT from = kind < 40 ? area : RECT{ScreenRect(Form).left, ScreenRect(Form).top, ScreenRect(Form).right,
-                                              ScreenRect(Form).top + 24};
+    const RECT form = ScreenRect(Form);
+    const RECT from = kind < 40 ? area : RECT{form.left, form.top, form.right, form.top + 24};
     const POINT start = PointIn(from, Draw.B, Draw.C);
     const POINT end{start.x + static_cast<LONG>(Draw.D % 161) - 80, start.y + static_cast<LONG>((Draw.D / 161) % 61) - 30};
     soak_input::Drag(start, end);
