@@ -200,9 +200,12 @@ std::string OpenWindows() {
         wchar_t name[64] = {};
         GetClassNameW(window, name, 64);
         const RECT r = ScreenRect(window);
-        *reinterpret_cast<std::string*>(data) += " " + Utf8FromWide(name) + " (" + std::to_string(r.left) + "," +
-                                                  std::to_string(r.top) + " " + std::to_string(r.right - r.left) + "x" +
-                                                  std::to_string(r.bottom - r.top) + ")";
+        std::string& out = *reinterpret_cast<std::string*>(data);
+        for (const std::string& part : {std::string(" "), Utf8FromWide(name), std::string(" ("), std::to_string(r.left),
+                                        std::string(","), std::to_string(r.top), std::string(" "),
+                                        std::to_string(r.right - r.left), std::string("x"),
+                                        std::to_string(r.bottom - r.top), std::string(")")})
+          out += part;
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&shown));
@@ -335,7 +338,7 @@ DWORD WINAPI Drive(void* Parameters) {
     gShared.RoundOver = true;
     PostThreadMessageW(gShared.UiThread, WM_NULL, 0, 0);
     for (int tries = 0; gShared.Window.load() == form; ++tries) {
-      if (tries > kAnswerMs / 50) Fail(3, ("the round's form did not go within 5 s; open: " + OpenWindows()).c_str());
+      if (tries > static_cast<int>(kAnswerMs / 50)) Fail(3, ("the round's form did not go within 5 s; open: " + OpenWindows()).c_str());
       CloseOpenWindows(tries);
       Sleep(50);
     }
