@@ -31,11 +31,19 @@ void TCppWebBrowser::SetInputRefreshInterval(unsigned Milliseconds) {
   }
   if (!FInputRefresh) {
     FInputRefresh = std::make_unique<TTimer>(nullptr);
-    FInputRefresh->OnTimer = [this](TComponent*) {
-      if (FEngine && !FEngine->Busy()) FEngine->RefreshInputValues();
-    };
+    FInputRefresh->OnTimer = [this](TComponent*) { CheckPageInputs(); };
   }
   FInputRefresh->SetInterval(Milliseconds);
+}
+
+// One check at a time, however long it takes: the period runs again from
+// its end, so a slow check is never overtaken and dropped by the next.
+void TCppWebBrowser::CheckPageInputs() {
+  if (!FEngine || FEngine->Busy()) return;
+  FInputRefresh->SetEnabled(false);
+  FEngine->RefreshInputValues([this](bool) {
+    if (FInputRefresh) FInputRefresh->SetEnabled(true);
+  });
 }
 
 void TCppWebBrowser::CreateEngine() {

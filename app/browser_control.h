@@ -55,6 +55,7 @@ class TCppWebBrowser : public TWinControl {
 
  private:
   void CreateEngine();
+  void CheckPageInputs();
 
   std::unique_ptr<TOleRuntime> FOle;
   std::unique_ptr<WebBrowser> FEngine;

@@ -7,7 +7,7 @@
 #include "skin/controls/scroll/edit_wnd_win.h"
 #include "skin/win/skin_manager.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   try {
     TApplication application;
     application.Initialize();

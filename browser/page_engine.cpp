@@ -42,7 +42,7 @@ std::wstring Lower(std::wstring text) {
 }
 
 PageContent ErrorPage(const std::wstring& address, const std::wstring& failure) {
-  return PlainTextPage(L"无法显示此页\r\n" + address + L"\r\n" + failure);
+  return PlainTextPage(L"无法显示此页\r\n" + failure + L"\r\n" + address);
 }
 
 // What a retrieval shows: the parsed page, its plain text, or an error page.

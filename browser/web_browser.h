@@ -70,9 +70,12 @@ public:
   // An engine that runs no page scripts cannot see a page change its INPUT
   // values: it retrieves the current document's address again and takes the
   // INPUT values of the reply into the current document, raising no
-  // document-complete. `done` (optional) learns whether values were taken.
-  // Engines whose pages keep their own values current do nothing.
-  virtual void RefreshInputValues(std::function<void(bool taken)> done = {}) {}
+  // document-complete. `done` (optional) learns whether values were taken,
+  // once the refresh is over. Engines whose pages keep their own values
+  // current take nothing and say so at once.
+  virtual void RefreshInputValues(std::function<void(bool taken)> done = {}) {
+    if (done) done(false);
+  }
 
   // Raised on the user-interface thread when a document has loaded.
   void SetOnDocumentComplete(DocumentCompleteHandler handler) {

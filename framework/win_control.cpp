@@ -144,6 +144,10 @@ void TWinControl::Dispatch(TMessage& Message) {
     case WM_CTLCOLORBTN: WMCtlColor(Message); break;
     case WM_DRAWITEM: WMDrawItem(Message); break;
     case WM_NCDESTROY: WMNCDestroy(Message); break;
+    case WM_SETTEXT:
+      DefaultHandler(Message);
+      TakeWindowText();
+      break;
     case WM_MOUSEMOVE:
     case WM_MOUSELEAVE: TrackMouse(Message); break;
     case WM_WINDOWPOSCHANGED: {
@@ -384,7 +388,19 @@ void TWinControl::EnabledChanged() {
 }
 
 void TWinControl::TextChanged() {
-  if (FHandle) SetWindowTextW(FHandle, FText.c_str());
+  if (FHandle && !FTakingWindowText) SetWindowTextW(FHandle, FText.c_str());
+}
+
+// A text given to the window itself (SetWindowText, WM_SETTEXT from anyone)
+// is the control's text: it follows as if set through SetText.
+void TWinControl::TakeWindowText() {
+  if (!FHandle || FTakingWindowText) return;
+  std::wstring text = GetText();
+  if (text == FText) return;
+  FText = std::move(text);
+  FTakingWindowText = true;
+  TextChanged();
+  FTakingWindowText = false;
 }
 
 void TWinControl::FontChanged() {

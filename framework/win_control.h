@@ -110,6 +110,7 @@ class TWinControl : public TControl {
   void InsertControl(TControl* AControl);
   void RemoveControl(TControl* AControl);
   void UpdateTabOrder();
+  void TakeWindowText();
   // Every message of the window comes here first.
   void MainWndProc(TMessage& Message);
   void WindowCreated(HWND Window);
@@ -121,6 +122,7 @@ class TWinControl : public TControl {
 
   HWND FHandle = nullptr;
   bool FOwnClass = false;  // the framework's window class, painted by the framework
+  bool FTakingWindowText = false;  // the window's own text is being taken as the control's
   TWindowSubclass FSubclass;
   std::vector<TControl*> FControls;
   int FTabOrder = -1;

@@ -23,6 +23,8 @@ Bad replies, for testing the client against a hostile service (command-line swit
                            only after 120 s
   --redirect-loop-banner   the banner redirects to itself without end
   --update-address URL     the update address of the parameters reply, as given
+  --long-first-logins      the first login reply accepts with a landing address of
+                           10,000 characters, the second refuses with a reason of as many
 
 Text: query values are taken as bytes (percent-decoded) in the client's code page,
 GBK; replies are UTF-8 and say so in their Content-Type header.
@@ -82,15 +84,17 @@ class Faults:
     """Which bad replies the service serves; none by default."""
 
     OVERSIZED_BYTES = 17 << 20
+    LONG_REPLY_CHARACTERS = 10000
     HANG_SECONDS = 120
 
     def __init__(self, nul_in_replies=False, oversized_first_login=False, hang_first=None,
-                 redirect_loop_banner=False, update_address=None):
+                 redirect_loop_banner=False, update_address=None, long_first_logins=False):
         self.nul_in_replies = nul_in_replies
         self.oversized_first_login = oversized_first_login
         self.hang_first = hang_first  # "param", "nonce", "login" or None
         self.redirect_loop_banner = redirect_loop_banner
         self.update_address = update_address
+        self.long_first_logins = long_first_logins
         self._lock = threading.Lock()
         self._served = set()
 
@@ -320,6 +324,13 @@ class Handler(http.server.BaseHTTPRequestHandler):
             if self.faults.oversized_first_login and self.faults.first("login"):
                 padding = "<!--%s-->" % (" " * Faults.OVERSIZED_BYTES)
                 return 200, "text/html", "FALSE|" + padding, "oversized"
+            if self.faults.long_first_logins:
+                long_text = "x" * Faults.LONG_REPLY_CHARACTERS
+                if self.faults.first("long accepted"):
+                    landing = "%s%s?pad=%s" % (self.base_address(), LANDING_PATH, long_text)
+                    return self.reply_text("TRUE|" + landing, "long landing address")
+                if self.faults.first("long refused"):
+                    return self.reply_text("FALSE|" + long_text, "long reason")
             token, reason = self.state.check_login(values)
             if token is None:
                 return self.reply_text("FALSE|" + reason, "refused: " + reason)
@@ -403,12 +414,15 @@ def main(argv=None):
                         help="let the banner redirect to itself without end")
     parser.add_argument("--update-address", metavar="URL",
                         help="the update address of the parameters reply, as given")
+    parser.add_argument("--long-first-logins", action="store_true",
+                        help="accept the first login with a landing address of %d characters, "
+                             "refuse the second with a reason of as many" % Faults.LONG_REPLY_CHARACTERS)
     args = parser.parse_args(argv)
 
     accounts = args.account or [DEMO_ACCOUNT]
     state = ServiceState(accounts, args.client_version, args.poll_seconds, args.nonce_lifetime)
     faults = Faults(args.nul_in_replies, args.oversized_first_login, args.hang_first,
-                    args.redirect_loop_banner, args.update_address)
+                    args.redirect_loop_banner, args.update_address, args.long_first_logins)
     server = LanqueService(args.host, args.port, state, faults=faults)
     print("listening: %s" % server.base_url, flush=True)
     for user, password in accounts:

@@ -82,8 +82,10 @@ void LoginController::HandleLoginReply() {
   const std::string_view landing = split.found ? split.after : split.before;
   // Only a complete web address is followed, and exactly the one checked.
   const std::string_view landingAddress = TrimControl(landing);
-  if (!EqualsIgnoreAsciiCase(result, "TRUE") || !IsWebAddress(landingAddress)) {
-    SignInFailed(landing);
+  const bool accepted = EqualsIgnoreAsciiCase(result, "TRUE");
+  if (!accepted || !IsWebAddress(landingAddress)) {
+    // A refused address is not echoed: it may be anything, of any length.
+    SignInFailed(accepted ? std::string(kLandingRefusedText) : EchoOfReply(landing));
     return;
   }
   view_.SetStatusText(std::string(kStatusAccepted));

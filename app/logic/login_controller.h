@@ -39,6 +39,8 @@ inline constexpr std::string_view kUpdateCaption = "版本更新";
 inline constexpr std::string_view kNonceFailedText = "获取账号失败！";
 inline constexpr std::string_view kLoginFaultText = "登陆异常！";
 inline constexpr std::string_view kLoginFailedText = "登陆失败:";
+// After kLoginFailedText, for a TRUE reply whose landing address is refused.
+inline constexpr std::string_view kLandingRefusedText = "服务返回的登陆地址无效";
 inline constexpr std::string_view kExitQuestionText = "\n你确定要退出吗？\n";
 inline constexpr std::string_view kExitQuestionCaption = "系统退出提醒";
 

@@ -17,6 +17,15 @@ BarSplit SplitAtBar(std::string_view text) {
   return {text.substr(0, at), text.substr(at + 1), true};
 }
 
+std::string EchoOfReply(std::string_view text) {
+  std::size_t characters = 0;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const bool starts = (static_cast<unsigned char>(text[at]) & 0xC0) != 0x80;  // not a continuation byte
+    if (starts && characters++ == kMaxEchoedCharacters) return std::string(text.substr(0, at)) + "…";
+  }
+  return std::string(text);
+}
+
 bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };

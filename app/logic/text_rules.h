@@ -21,6 +21,11 @@ struct BarSplit {
 };
 BarSplit SplitAtBar(std::string_view text);
 
+// At most kMaxEchoedCharacters characters of a UTF-8 text the service sent,
+// for a message: a longer text is cut at a character boundary and ends in "…".
+inline constexpr std::size_t kMaxEchoedCharacters = 200;
+std::string EchoOfReply(std::string_view text);
+
 // Letter case of ASCII only: enough for the fixed words of the protocol.
 bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b);
 

@@ -2,6 +2,7 @@
 // A browser engine whose documents the test writes: the addresses it was
 // sent to are recorded, documents complete when the test says so, and its
 // INPUT values can be read and set like a page's.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,12 +28,19 @@ class TScriptedBrowser : public WebBrowser {
   bool IsBusy = false;
   int Translated = 0;  // messages handed to the in-place active object
   std::vector<UINT> TranslatedKeys;
+  int PageChecks = 0;  // refreshes of the INPUT values asked for
+  // Their answers, while the test holds them back: each takes whether values were taken.
+  std::vector<std::function<void(bool)>> PendingPageChecks;
 
   void Navigate(const std::wstring& Address) override { Navigations.push_back(Address); }
   std::unique_ptr<WebDocument> Document() override;
   bool Busy() const override { return IsBusy; }
   std::shared_ptr<WebActiveObject> Application() override;
   BrowserObjectId BrowserObject() const override { return this; }
+  void RefreshInputValues(std::function<void(bool)> done) override {
+    ++PageChecks;
+    PendingPageChecks.push_back(std::move(done));
+  }
 
   // Loads Page and raises document-complete for the top-level document.
   void Complete(TScriptedPage NewPage);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "app/login_form.h"
 #include "app/page_input.h"
 #include "app/settings/account_stores.h"
@@ -78,6 +80,21 @@ TEST_F(SignedInViewTest, ALandingPageTurnsTheWindowIntoTheMaximisedPageView) {
   EXPECT_TRUE(IsZoomed(Form->GetHandle()));
   EXPECT_TRUE(Form->Timer2->GetEnabled());
   EXPECT_EQ(Form->State().CloseMode, 0);
+}
+
+// A page check slower than its period is not overtaken: the next one starts
+// only after it has completed.
+TEST_F(SignedInViewTest, ASlowPageCheckCompletesBeforeTheNextStarts) {
+  SignIn(Landing(L"0", L"0"));
+  Form->CppWebBrowser1->SetInputRefreshInterval(40);
+  ASSERT_TRUE(PumpUntil([&] { return Channel().PageChecks == 1; }, 2000));
+  PumpFor(240);  // six periods while the first check is on its way
+  EXPECT_EQ(Channel().PageChecks, 1);
+  ASSERT_EQ(Channel().PendingPageChecks.size(), 1u);
+  std::exchange(Channel().PendingPageChecks, {}).front()(true);
+  EXPECT_TRUE(PumpUntil([&] { return Channel().PageChecks == 2; }, 2000));
+  PumpFor(120);
+  EXPECT_EQ(Channel().PageChecks, 2);
 }
 
 TEST_F(SignedInViewTest, ThePagesExitRequestClosesWithoutAQuestion) {

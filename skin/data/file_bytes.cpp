@@ -3,9 +3,10 @@
 #include <fstream>
 
 #include "skin/data/packed_skin.h"
+#include "skin/data/utf8_paths.h"
 
 namespace {
-std::string Shown(const std::filesystem::path& file) { return SystemNameOfPath(file); }
+std::string Shown(const std::filesystem::path& file) { return Utf8OfPath(file); }
 }  // namespace
 
 std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& file, std::uintmax_t limit) {

@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-// Raised for every container that cannot be read as a whole.
+// Raised for every container that cannot be read as a whole; the text names
+// files in UTF-8.
 class EPackedSkinError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;

@@ -6,6 +6,7 @@
 
 #include "skin/data/file_bytes.h"
 #include "skin/data/packed_skin.h"
+#include "skin/data/utf8_paths.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ std::vector<std::filesystem::path> CollectSkinFiles(const std::filesystem::path&
     const auto group = std::find(kGroups.begin(), kGroups.end(), UpperName(SystemNameOfPath(item.path().extension())));
     if (group != kGroups.end()) groups[group - kGroups.begin()].push_back(item.path());
   }
-  if (ec) throw EPackedSkinError("Cannot list " + SystemNameOfPath(directory) + ": " + ec.message());
+  if (ec) throw EPackedSkinError("Cannot list " + Utf8OfPath(directory) + ": " + ec.message());
   std::vector<std::filesystem::path> files;
   for (auto& group : groups) {
     std::sort(group.begin(), group.end());
@@ -54,9 +55,9 @@ void UnpackSkinFile(const std::filesystem::path& file, const std::filesystem::pa
   std::error_code ec;
   std::filesystem::create_directories(directory, ec);
   if (!std::filesystem::is_directory(directory))
-    throw EPackedSkinError("Cannot create the directory " + SystemNameOfPath(directory));
+    throw EPackedSkinError("Cannot create the directory " + Utf8OfPath(directory));
   const std::vector<std::uint8_t> bytes = ReadFileBytes(file);
-  if (!HasPackedMagic(bytes)) throw EPackedSkinError(SystemNameOfPath(file) + " is not packed DiderIded file");
+  if (!HasPackedMagic(bytes)) throw EPackedSkinError(Utf8OfPath(file) + " is not packed DiderIded file");
   const std::vector<TPackedEntry> entries = ReadPackedEntries(bytes);
   for (const TPackedEntry& entry : entries)
     if (!IsSafeEntryName(entry.Name))

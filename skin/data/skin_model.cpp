@@ -1,6 +1,7 @@
 #include "skin/data/skin_model.h"
 
 #include <algorithm>
+#include <utility>
 
 int WidthOfImage(const TsMaskData& md) {
   if (md.FrameCount <= 0) return 0;
@@ -28,14 +29,42 @@ void TsSkinModel::Clear() {
   InitConstantIndexes();
 }
 
+void TsSkinModel::Swap(TsSkinModel& other) noexcept {
+  using std::swap;
+  swap(gd, other.gd);
+  swap(ma, other.ma);
+  swap(pa, other.pa);
+  swap(MasterBitmap, other.MasterBitmap);
+  swap(SkinData, other.SkinData);
+  swap(OuterEffects, other.OuterEffects);
+  swap(Palette, other.Palette);
+  swap(SkinConstants, other.SkinConstants);
+  swap(Unresolved, other.Unresolved);
+  swap(settings_, other.settings_);
+  swap(loaded_, other.loaded_);
+  for (TsSkinModel* model : {this, &other}) {
+    for (TsMaskData& md : model->ma) md.Owner = model;
+    model->indexedRecords_ = static_cast<std::size_t>(-1);  // the name indexes are built again
+    model->indexedData_ = nullptr;
+  }
+}
+
 void TsSkinModel::Load(const TsSkinSource& source, const TsLoadSettings& settings) {
   Clear();
   source_ = &source;
   settings_ = settings;
   common_ = TIniText(settings_.CommonSections);
-  LoadAllMasks();
-  LoadAllPatterns();
-  LoadAllGeneralData();
+  try {
+    LoadAllMasks();
+    LoadAllPatterns();
+    LoadAllGeneralData();
+  } catch (...) {
+    // A load that fails leaves no half skin behind.
+    source_ = nullptr;
+    common_ = {};
+    Clear();
+    throw;
+  }
   loaded_ = true;
   InitConstantIndexes();
   source_ = nullptr;

@@ -38,8 +38,12 @@ class TsSkinModel {
   TsSkinModel& operator=(const TsSkinModel&) = delete;
 
   // Frees the previous skin and builds the model from the source: masks,
-  // patterns, sections (with the common sections), constant indexes.
+  // patterns, sections (with the common sections), constant indexes. An
+  // image the options name that is there but cannot be read, or a name that
+  // leaves a skin folder, raises EPackedSkinError (the model is then cleared).
   void Load(const TsSkinSource& source, const TsLoadSettings& settings = {});
+  // Exchanges two whole models (records keep pointing at their own model).
+  void Swap(TsSkinModel& other) noexcept;
   // Frees images, patterns and sections: no skin.
   void Clear();
 
@@ -94,7 +98,8 @@ class TsSkinModel {
   std::vector<TUnresolvedImage> Unresolved;  // image values of the last load that gave no picture
 
  private:
-  // Loading helpers (skin_model_masks.cpp).
+  // Loading helpers (skin_model_masks.cpp). LoadImageFile: none when the
+  // source has no such image.
   std::optional<TBitmap32> LoadImageFile(std::string_view name, bool prepareAlpha) const;
   void AddImageRecord(const std::string& section, const std::string& key, const std::string& value, bool fromCommon);
   void AddPatternValue(const std::string& section, const std::string& key, const std::string& value,

@@ -4,8 +4,10 @@
 
 #include "skin/data/image_decode.h"
 #include "skin/data/image_values.h"
+#include "skin/data/file_bytes.h"
 #include "skin/data/packed_skin.h"
 #include "skin/data/skin_model.h"
+#include "skin/data/utf8_paths.h"
 #include "skin/paint/fills.h"
 #include "skin/paint/transparent_pixels.h"
 
@@ -54,8 +56,12 @@ void DeriveMargins(TsMaskData& md) {
 std::optional<TBitmap32> TsSkinModel::LoadImageFile(std::string_view name, bool prepareAlpha) const {
   const TImageBytes file = source_->ImageBytes(name);
   if (!file.Found) return std::nullopt;
+  // A picture that is there but cannot be read (truncated, damaged, too
+  // large) makes a broken skin, not a skin with a hole.
   std::optional<TLoadedImage> image = DecodeSkinImage(file.Bytes);
-  if (!image || image->Bitmap.Width() == 0) return std::nullopt;
+  if (!image || image->Bitmap.Width() == 0)
+    throw EPackedSkinError("The picture " + Utf8OfPath(PathFromSystemName(std::string(name))) +
+                           " of the skin cannot be read");
   if (prepareAlpha && image->Format == TImageFormat::Png && settings_.Brightness <= 0) {
     if (SkinData.Version <= kNewAlphaVersion)
       NormaliseTransparent(image->Bitmap);

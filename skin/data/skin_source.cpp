@@ -4,6 +4,7 @@
 
 #include "skin/data/file_bytes.h"
 #include "skin/data/packed_skin.h"
+#include "skin/data/utf8_paths.h"
 
 namespace {
 
@@ -16,6 +17,16 @@ std::string_view TextOf(const std::vector<std::uint8_t>& bytes) {
   return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 
+// A name with a ".." part, separated by either slash.
+bool ClimbsOut(std::string_view name) {
+  for (std::size_t start = 0; start <= name.size();) {
+    const std::size_t end = std::min(name.find_first_of("\\/", start), name.size());
+    if (name.substr(start, end - start) == "..") return true;
+    start = end + 1;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::unique_ptr<TsSkinSource> TsSkinSource::FromPackedBytes(std::span<const std::uint8_t> container) {
@@ -23,23 +34,21 @@ std::unique_ptr<TsSkinSource> TsSkinSource::FromPackedBytes(std::span<const std:
   convertor->LendPackedData(container);
   std::unique_ptr<TsSkinSource> source(new TsSkinSource);
   source->convertor_ = Extracted(std::move(convertor));
-  if (source->convertor_->Options) {
-    source->hasOptions_ = true;
-    source->options_ = TIniText(TextOf(*source->convertor_->Options));
-  }
+  if (source->convertor_->Options) source->TakeOptions(*source->convertor_->Options, "the packed skin");
   return source;
 }
 
 std::unique_ptr<TsSkinSource> TsSkinSource::FromPackedFile(const std::filesystem::path& file) {
   std::unique_ptr<TacSkinConvertor> convertor;
-  LoadSkinFromFile(file, convertor, true);
-  if (!convertor) throw EPackedSkinError("No packed skin file " + SystemNameOfPath(file));
+  try {
+    LoadSkinFromFile(file, convertor, true);
+  } catch (const EPackedSkinError& error) {
+    throw EPackedSkinError(Utf8OfPath(file) + ": " + error.what());  // which file, then what is wrong with it
+  }
+  if (!convertor) throw EPackedSkinError("No packed skin file " + Utf8OfPath(file));
   std::unique_ptr<TsSkinSource> source(new TsSkinSource);
   source->convertor_ = std::move(convertor);
-  if (source->convertor_->Options) {
-    source->hasOptions_ = true;
-    source->options_ = TIniText(TextOf(*source->convertor_->Options));
-  }
+  if (source->convertor_->Options) source->TakeOptions(*source->convertor_->Options, Utf8OfPath(file));
   return source;
 }
 
@@ -48,15 +57,22 @@ std::unique_ptr<TsSkinSource> TsSkinSource::FromFolder(const std::filesystem::pa
   source->folder_ = folder;
   const std::filesystem::path options = source->FolderFile("Options.dat");
   std::error_code ec;
-  if (!options.empty() && std::filesystem::is_regular_file(options, ec)) {
-    source->hasOptions_ = true;
-    source->options_ = TIniText(TextOf(ReadFileBytes(options)));
-  }
+  if (!options.empty() && std::filesystem::is_regular_file(options, ec))
+    source->TakeOptions(ReadFileBytes(options, kMaxOptionsSize), Utf8OfPath(folder));
   return source;
+}
+
+void TsSkinSource::TakeOptions(const std::vector<std::uint8_t>& bytes, const std::string& where) {
+  if (bytes.size() > kMaxOptionsSize) throw EPackedSkinError("The options text of " + where + " is too large");
+  hasOptions_ = true;
+  options_ = TIniText(TextOf(bytes));
 }
 
 std::filesystem::path TsSkinSource::FolderFile(std::string_view name) const {
   if (name.empty()) return {};
+  if (ClimbsOut(name))
+    throw EPackedSkinError("The image name \"" + Utf8OfPath(PathFromSystemName(std::string(name))) +
+                           "\" leaves the skin folder");
   const std::filesystem::path direct =
       name.find(':') != std::string_view::npos ? PathFromSystemName(std::string(name))
                                                : folder_ / PathFromSystemName(std::string(name));

@@ -13,6 +13,9 @@
 #include "skin/data/ini_text.h"
 #include "skin/data/skin_convertor.h"
 
+// An options text larger than this is no skin's (ours are a few kilobytes).
+inline constexpr std::size_t kMaxOptionsSize = 4u << 20;
+
 // The bytes of one image file: borrowed from a package or read from a folder.
 struct TImageBytes {
   std::span<const std::uint8_t> Bytes;
@@ -23,7 +26,8 @@ struct TImageBytes {
 class TsSkinSource {
  public:
   // The container bytes are lent, not copied: they must outlive the source.
-  // A container that cannot be read whole raises EPackedSkinError.
+  // A container that cannot be read whole, or an options text larger than
+  // kMaxOptionsSize, raises EPackedSkinError.
   static std::unique_ptr<TsSkinSource> FromPackedBytes(std::span<const std::uint8_t> container);
   static std::unique_ptr<TsSkinSource> FromPackedFile(const std::filesystem::path& file);
   // A folder holding "Options.dat"; an empty options text when it has none.
@@ -33,7 +37,8 @@ class TsSkinSource {
   bool HasOptions() const { return hasOptions_; }
   const TIniText& Options() const { return options_; }
   // A packed entry whose name equals the given one ignoring case, or a file
-  // of the folder (the folder's path is put in front unless the name holds ':').
+  // of the folder (the folder's path is put in front unless the name holds
+  // ':'). A name that climbs out of the folder ("..") raises EPackedSkinError.
   TImageBytes ImageBytes(std::string_view name) const;
   bool ImageExists(std::string_view name) const;
 
@@ -43,6 +48,7 @@ class TsSkinSource {
  private:
   TsSkinSource() = default;
   std::filesystem::path FolderFile(std::string_view name) const;
+  void TakeOptions(const std::vector<std::uint8_t>& bytes, const std::string& where);
 
   std::unique_ptr<TacSkinConvertor> convertor_;
   std::filesystem::path folder_;

@@ -2,6 +2,7 @@
 
 #include "skin/forms/frame/frame_hit_test.h"
 #include "skin/forms/frame_form_win.h"
+#include "skin/forms/message_box_fit.h"
 #include "skin/paint/gdi_win.h"
 #include "skin/win/skin_manager.h"
 
@@ -266,6 +267,7 @@ void TacDialogWnd::WndProc(TMessage& Message) {
   HWND window = Handle();
   if (Message.Msg == WM_INITDIALOG) {
     CallPrev(Message);
+    if (SkinActive()) FitMessageBoxToWorkArea(window);
     FInitialized = true;
     if (OnInitialized) OnInitialized();
     Prepare();

@@ -238,7 +238,7 @@ bool TacFormAnimator::Push(TCover& Cover, TacAnimKind Kind, int Index, const Tac
     SetWindowPos(Cover.Window.Get(), nullptr, 0, 0, 0, 0,
                  SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
   const auto& hook = AnimSwitches().OnStep;
-  return !hook || hook({Kind, Index, Frame, BoundsOf(Cover.Window.Get())});
+  return !hook || hook({Kind, Index, Frame, BoundsOf(Cover.Window.Get()), &Cover.Work});
 }
 
 void TacFormAnimator::Message(const TMessage& Message) {

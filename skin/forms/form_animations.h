@@ -14,6 +14,7 @@
 
 #include "framework/messages.h"
 #include "skin/forms/animation/form_animation.h"
+#include "skin/paint/bitmap32.h"
 #include "skin/win/skin_manager.h"
 
 enum TacAnimKind { akShow, akHide, akMinimize, akRestore };
@@ -36,12 +37,14 @@ class TacAnimatedWindow {
 };
 
 // One frame as it is pushed to its cover: the kind, the frame's number, the
-// frame, and the cover's place on the screen.
+// frame, the cover's place on the screen and the picture it was given
+// (premultiplied, shown at the frame's alpha).
 struct TacAnimStep {
   TacAnimKind Kind = akShow;
   int Index = 0;
   TacAnimFrame Frame;
   RECT Cover{};
+  const TBitmap32* Work = nullptr;
 };
 
 // For tests: a hook that sees every frame (false ends the animation there,

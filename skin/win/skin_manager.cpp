@@ -7,10 +7,13 @@
 #include <filesystem>
 #include <random>
 #include <sstream>
+#include <utility>
 
+#include "framework/text.h"
 #include "skin/data/binding/change_image.h"
 #include "skin/data/binding/skin_color_changes.h"
 #include "skin/data/file_bytes.h"
+#include "skin/data/packed_skin.h"
 #include "skin/data/utf8_paths.h"
 #include "skin/win/glow_effects.h"
 #include "skin/win/skin_messages.h"
@@ -82,7 +85,8 @@ const std::string& DefaultThirdNames(int index) {
 TsSkinManager::TsSkinManager(TComponent* AOwner)
     : TComponent(AOwner), FSkinableMenus(std::make_unique<TsSkinableMenus>(*this)) {
   ShowMessage = [](const std::string& text, const std::string& caption, unsigned flags) {
-    MessageBoxA(Application ? Application->GetHandle() : nullptr, text.c_str(), caption.c_str(), flags);
+    MessageBoxW(Application ? Application->GetHandle() : nullptr, WideFromUtf8(text).c_str(), WideFromUtf8(caption).c_str(),
+                flags);
   };
   if (!gDefaultManager) SetIsDefault(true);
   FSkinDirectory = "c:\\Skins";
@@ -143,11 +147,13 @@ void TsSkinManager::SetSkinName(const std::string& Value) {
   if (OnBeforeChange) OnBeforeChange(this);
   FSkinLoaded = false;
   FSkinName = StripSkinSuffix(FSkinName);
-  FPackedSkin = FileExists(GetFullSkinDirectory() + FSkinName + std::string(kPackedSkinSuffix));
+  const bool oldPacked = std::exchange(FPackedSkin, FileExists(GetFullSkinDirectory() + FSkinName + std::string(kPackedSkinSuffix)));
   try {
     LoadNamedSkin();
   } catch (const std::exception& error) {
+    // The skin that was loaded stays, under its own name.
     FSkinName = oldName;
+    FPackedSkin = oldPacked;
     ShowMessage(error.what(), "Error", MB_OK | MB_ICONERROR);
   }
   if (FActive) {
@@ -162,9 +168,14 @@ void TsSkinManager::SetSkinName(const std::string& Value) {
 
 bool TsSkinManager::LoadNamedSkin() {
   const std::string directory = GetFullSkinDirectory();
-  if (FPackedSkin)
-    return LoadFrom(*TsSkinSource::FromPackedFile(PathFromUtf8(directory + FSkinName + std::string(kPackedSkinSuffix))));
-  if (IsFolderSkin(directory + FSkinName)) return LoadFrom(*TsSkinSource::FromFolder(PathFromUtf8(directory + FSkinName)));
+  if (FPackedSkin) {
+    LoadFrom(*TsSkinSource::FromPackedFile(PathFromUtf8(directory + FSkinName + std::string(kPackedSkinSuffix))));
+    return true;
+  }
+  if (IsFolderSkin(directory + FSkinName)) {
+    LoadFrom(*TsSkinSource::FromFolder(PathFromUtf8(directory + FSkinName)));
+    return true;
+  }
   int index = InternalSkins.IndexOf(FSkinName);
   if (index < 0 && InternalSkins.Count() > 0) {
     index = 0;
@@ -176,32 +187,31 @@ bool TsSkinManager::LoadNamedSkin() {
     CheckShadows();
     return false;
   }
-  return LoadFrom(*TsSkinSource::FromPackedBytes(InternalSkins.GetItem(index).Data));
+  LoadFrom(*TsSkinSource::FromPackedBytes(InternalSkins.GetItem(index).Data));
+  return true;
 }
 
-bool TsSkinManager::LoadFrom(const TsSkinSource& Source) {
-  if (!Source.HasOptions()) {
-    Model.Clear();
-    ShowMessage("\"" + FSkinName + "\" skin have internal format error. Please update this skin to latest version.",
-                "", MB_OK);
-    return false;
-  }
+void TsSkinManager::LoadFrom(const TsSkinSource& Source) {
+  if (!Source.HasOptions())
+    throw EPackedSkinError("\"" + FSkinName + "\" skin have internal format error. Please update this skin to latest version.");
   FLoadingSkin = true;
   TsLoadSettings settings;
   settings.Brightness = FBrightness;
   for (const std::string& line : FCommonSections) settings.CommonSections += line + "\n";
+  // Loaded beside the current skin, which a failure leaves in place.
+  TsSkinModel loaded;
   try {
-    Model.Load(Source, settings);
+    loaded.Load(Source, settings);
   } catch (...) {
     FLoadingSkin = false;
     throw;
   }
+  Model.Swap(loaded);
   CheckVersion();
   ApplyColorChanges(Model, FHueOffset, FSaturation, FBrightness);
   CheckShadows();
   if (OnSkinLoading) OnSkinLoading(this);
   FLoadingSkin = false;
-  return true;
 }
 
 void TsSkinManager::CheckVersion() {
@@ -236,8 +246,13 @@ void TsSkinManager::UpdateSkin(bool Repaint) {
 
 void TsSkinManager::UpdateCurrentSkin() {
   if (!FActive || IsLoading()) return;
-  FPackedSkin = FileExists(GetFullSkinDirectory() + FSkinName + std::string(kPackedSkinSuffix));
-  LoadNamedSkin();
+  const bool oldPacked = std::exchange(FPackedSkin, FileExists(GetFullSkinDirectory() + FSkinName + std::string(kPackedSkinSuffix)));
+  try {
+    LoadNamedSkin();
+  } catch (const std::exception& error) {
+    FPackedSkin = oldPacked;  // the skin that was loaded stays
+    ShowMessage(error.what(), "Error", MB_OK | MB_ICONERROR);
+  }
   if (OnAfterChange) OnAfterChange(this);
   if (!FUpdateLock) RepaintForms(true);
 }

@@ -195,7 +195,7 @@ class TsSkinManager : public TComponent {
   int DialogsLevel = 2;
   // Class names of framework forms the window hook never skins ("TMyForm").
   std::vector<std::string> ThirdPartySkipForms;
-  // Shows a message box; tests replace it. Arguments: text, caption, flags.
+  // Shows a message box; tests replace it. Arguments: text and caption (UTF-8), flags.
   std::function<void(const std::string&, const std::string&, unsigned)> ShowMessage;
 
  protected:
@@ -204,7 +204,8 @@ class TsSkinManager : public TComponent {
  private:
   // Loads the skin named FSkinName; false when none could be found.
   bool LoadNamedSkin();
-  bool LoadFrom(const TsSkinSource& Source);
+  // Raises EPackedSkinError (the loaded skin staying) for a skin that cannot be loaded.
+  void LoadFrom(const TsSkinSource& Source);
   void CheckVersion();
   bool ExternalSkinWins() const;
 

@@ -199,6 +199,22 @@ class HostileServiceEndToEnd(unittest.TestCase):
         self.assertEqual(probe("button").stdout.strip(), "enabled=1")
         self.sign_in_and_leave()
 
+    def test_long_login_replies_give_short_messages_inside_the_screen(self):
+        # A landing address of 10,000 characters is refused in a short text;
+        # a reason of as many is cut at 200 characters; both boxes keep to the
+        # work area of the 1280 x 1024 desktop.
+        self.start("--long-first-logins")
+        for wanted in ("登陆失败:服务返回的登陆地址无效", "登陆失败:" + "x" * 200 + "…"):
+            self.assertEqual(probe("signin", "10001", "lanque123").returncode, 0)
+            box = probe("boxrect", "lanque", "30")
+            self.assertEqual(box.returncode, 0, "no message box for " + wanted[:20])
+            x, _, width, _ = (int(v) for v in box.stdout.split())
+            self.assertGreaterEqual(x, 0)
+            self.assertLessEqual(x + width, 1280)
+            self.assertEqual(self.message("登陆失败:"), wanted)
+            time.sleep(0.5)
+        self.sign_in_and_leave()
+
     def test_a_hanging_reply_and_a_redirect_loop_end_in_the_failure_path(self):
         # The banner redirects without end and the first login reply never
         # comes: the banner shows an error page after a few hops, the login

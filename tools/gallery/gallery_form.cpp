@@ -41,6 +41,10 @@ TGalleryForm::TGalleryForm(TComponent* AOwner) : TForm(AOwner) {
   // The manager first: it is the application's default manager by the time
   // the controls are made.
   SkinManager = new TsSkinManager(this);
+  // A skin the manager refuses (it keeps the one it had) is explained in a box of the gallery's.
+  SkinManager->ShowMessage = [this](const std::string& Text, const std::string& Caption, unsigned Flags) {
+    MessageBoxProc(GetHandle(), Wide(Text), Wide(Caption), Flags);
+  };
   SkinManager->BeginLoading();
   const auto package = InternalSkinPackage();
   SkinManager->InternalSkins.Add({kGalleryInternalSkin, {package.begin(), package.end()}});
@@ -161,10 +165,13 @@ void TGalleryForm::WatchChosenSkin() {
 }
 
 void TGalleryForm::SkinFilesChanged() {
+  if (FReloading) return;  // changes made while a refusal is shown wait for the next tick
   FReloadTimer->SetEnabled(false);
   if (!SkinManager->GetActive()) return;  // the switch brings the files as they are then
   // A new announcement rather than a refresh: the edited options may name other pieces.
+  FReloading = true;
   SkinManager->SetSkinName(SkinManager->GetSkinName());
+  FReloading = false;
   ++FReloads;
 }
 

@@ -52,7 +52,8 @@ class TGalleryForm : public TForm {
 
   // The chooser's names, in its order: the internal skin first.
   const std::vector<std::string>& SkinNames() const { return FSkinNames; }
-  // Reloads of the chosen skin after its files changed.
+  // Reloads of the chosen skin after its files changed (a refused one keeps
+  // the skin as it was and says why in a message box).
   int Reloads() const { return FReloads; }
 
   TsSkinManager* SkinManager = nullptr;
@@ -106,7 +107,8 @@ class TGalleryForm : public TForm {
   TsLabel* SaturationValue = nullptr;
   TsLabel* BrightnessValue = nullptr;
 
-  // Shows the message box of the message-box button (MessageBoxW; tests answer in its place).
+  // Shows the message boxes of the message-box button and of refused skins
+  // (MessageBoxW; tests answer in its place).
   std::function<int(HWND Owner, const std::wstring& Text, const std::wstring& Caption, UINT Flags)> MessageBoxProc;
 
  protected:
@@ -135,4 +137,5 @@ class TGalleryForm : public TForm {
   std::unique_ptr<TSkinFolderWatch> FWatch;
   TTimer* FReloadTimer = nullptr;  // gathers a burst of changes into one reload
   int FReloads = 0;
+  bool FReloading = false;
 };

@@ -136,8 +136,11 @@ void TGalleryForm::BuildButtons(int Left, int Top) {
 
 void TGalleryForm::BuildEdits(int Left, int Top) {
   AddHeading(L"Edit and check boxes", Left, Top);
-  Edit = Place<TsEdit>(this, Left, Top + 18, 256, 21, [](TsEdit* edit) { edit->SetTabOrder(0); });
+  Edit = Place<TsEdit>(this, Left + 36, Top + 18, 220, 21, [](TsEdit* edit) { edit->SetTabOrder(0); });
   Edit->SetText(L"Some text to edit");
+  // The edit's bound label, on its left.
+  Edit->BoundLabel.SetCaption(L"Text:");
+  Edit->BoundLabel.SetActive(true);
   CheckChecked = PlaceBox(this, L"Checked", Left, Top + 46, cbChecked);
   CheckUnchecked = PlaceBox(this, L"Unchecked", Left + 88, Top + 46, cbUnchecked);
   CheckGrayed = PlaceBox(this, L"Grayed", Left + 176, Top + 46, cbGrayed);

@@ -6,7 +6,7 @@
 #include "framework/application.h"
 #include "tools/gallery/gallery_form.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   try {
     std::vector<std::wstring> args;
     int count = 0;

@@ -10,7 +10,9 @@
 //     paints a section for a state at a size over a parent of the colour
 //     (the skin's main colour by default); SECTION "*" paints every section
 //     in every state on one sheet, each at the size.
-// Every failure ends with one line on stderr and a non-zero exit code.
+// Every failure ends with one line on stderr (UTF-8) and a non-zero exit code.
+// Arguments are taken as UTF-8; on Windows from the wide command line, so
+// that any file name works whatever the system's code page.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -23,6 +25,7 @@
 #include "skin/data/skin_folder.h"
 #include "skin/data/skin_model.h"
 #include "skin/data/skin_source.h"
+#include "skin/data/utf8_paths.h"
 #include "tools/lanque-skin/contact_sheet.h"
 #include "tools/lanque-skin/png_write.h"
 #include "tools/lanque-skin/render_section.h"
@@ -40,9 +43,9 @@ struct TUsageError : std::runtime_error {
 
 int Pack(const std::filesystem::path& dir, const std::filesystem::path& file) {
   if (!std::filesystem::is_directory(dir))
-    throw EPackedSkinError(SystemNameOfPath(dir) + " is not a folder");
+    throw EPackedSkinError(Utf8OfPath(dir) + " is not a folder");
   if (!PackDir(dir, file))
-    throw EPackedSkinError(SystemNameOfPath(dir) + " holds no .dat, .bmp, .png or .jpg files; nothing written");
+    throw EPackedSkinError(Utf8OfPath(dir) + " holds no .dat, .bmp, .png or .jpg files; nothing written");
   return 0;
 }
 
@@ -64,7 +67,7 @@ int List(const std::filesystem::path& file) {
 std::unique_ptr<TsSkinSource> OpenSkin(const std::filesystem::path& path) {
   std::unique_ptr<TsSkinSource> source = std::filesystem::is_directory(path) ? TsSkinSource::FromFolder(path)
                                                                              : TsSkinSource::FromPackedFile(path);
-  if (!source->HasOptions()) throw EPackedSkinError(SystemNameOfPath(path) + " has no Options.dat");
+  if (!source->HasOptions()) throw EPackedSkinError(Utf8OfPath(path) + " has no Options.dat");
   return source;
 }
 
@@ -83,7 +86,7 @@ int Info(const std::filesystem::path& path) {
 
 int Decode(const std::filesystem::path& image, const std::filesystem::path& out) {
   const std::optional<TLoadedImage> decoded = DecodeSkinImage(ReadFileBytes(image));
-  if (!decoded) throw EPackedSkinError(SystemNameOfPath(image) + " is no BMP, PNG or JPEG picture the skin loader reads");
+  if (!decoded) throw EPackedSkinError(Utf8OfPath(image) + " is no BMP, PNG or JPEG picture the skin loader reads");
   WritePng32(decoded->Bitmap, out);
   return 0;
 }
@@ -115,18 +118,18 @@ int Render(const std::vector<std::string>& args) {
   if (x == std::string::npos) throw TUsageError(kUsage);
   const int width = NumberOf(args[4].substr(0, x)), height = NumberOf(args[4].substr(x + 1));
   const int state = NumberOf(args[3], 3);
-  const std::unique_ptr<TsSkinSource> source = OpenSkin(PathFromSystemName(args[1]));
+  const std::unique_ptr<TsSkinSource> source = OpenSkin(PathFromUtf8(args[1]));
   TsSkinModel model;
   model.Load(*source);
   const TColor parent = args.size() == 7 ? ColorOf(args[6]) : model.GetGlobalColor();
   WritePng32(args[2] == "*" ? RenderSectionSheet(model, width, height, parent)
                             : RenderSection(model, args[2], state, width, height, parent),
-             PathFromSystemName(args[5]));
+             PathFromUtf8(args[5]));
   return 0;
 }
 
 int Run(const std::vector<std::string>& args) {
-  const auto path = [&](std::size_t i) { return PathFromSystemName(args[i]); };
+  const auto path = [&](std::size_t i) { return PathFromUtf8(args[i]); };
   if (args.size() == 3 && args[0] == "pack") return Pack(path(1), path(2));
   if (args.size() == 3 && args[0] == "unpack") return Unpack(path(1), path(2));
   if (args.size() == 2 && args[0] == "list") return List(path(1));
@@ -137,11 +140,9 @@ int Run(const std::vector<std::string>& args) {
   throw TUsageError(kUsage);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int RunReporting(const std::vector<std::string>& args) {
   try {
-    return Run(std::vector<std::string>(argv + 1, argv + argc));
+    return Run(args);
   } catch (const TUsageError& e) {
     std::fprintf(stderr, "%s\n", e.what());
     return 2;
@@ -150,3 +151,15 @@ int main(int argc, char** argv) {
     return 1;
   }
 }
+
+}  // namespace
+
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i) args.push_back(Utf8OfPath(std::filesystem::path(argv[i])));
+  return RunReporting(args);
+}
+#else
+int main(int argc, char** argv) { return RunReporting(std::vector<std::string>(argv + 1, argv + argc)); }
+#endif

@@ -8,6 +8,7 @@
 #include <png.h>
 
 #include "skin/data/file_bytes.h"
+#include "skin/data/utf8_paths.h"
 
 namespace {
 
@@ -39,11 +40,11 @@ bool Encode(TPngWriter& w, const TBitmap32& bmp, std::vector<std::uint8_t>& out)
 }  // namespace
 
 void WritePng32(const TBitmap32& bmp, const std::filesystem::path& file) {
-  if (bmp.Empty()) throw std::runtime_error("nothing to write to " + SystemNameOfPath(file));
+  if (bmp.Empty()) throw std::runtime_error("nothing to write to " + Utf8OfPath(file));
   TPngWriter w;
   w.Png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   if (w.Png) w.Info = png_create_info_struct(w.Png);
   std::vector<std::uint8_t> out;
-  if (!w.Info || !Encode(w, bmp, out)) throw std::runtime_error("cannot encode " + SystemNameOfPath(file));
+  if (!w.Info || !Encode(w, bmp, out)) throw std::runtime_error("cannot encode " + Utf8OfPath(file));
   WriteFileBytes(file, out);
 }

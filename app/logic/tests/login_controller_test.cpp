@@ -170,21 +170,32 @@ TEST_F(LoginControllerTest, AcceptedLoginNavigatesToTheLandingPageUnderTag9) {
   EXPECT_EQ(Reply("another page"), (Actions{"signed-in view"}));
 }
 
+// The reason the service gave is shown, at most 200 characters of it; a
+// landing address the client refuses is never echoed.
 TEST_F(LoginControllerTest, RefusedLoginShowsTheReasonAndReenablesTheButton) {
   StartAndPassVersionCheck();
-  const std::pair<const char*, Actions> cases[] = {
+  std::string longReason;
+  for (int i = 0; i < 5000; ++i) longReason += "错误";
+  const std::string longAddress = "http://svc/" + std::string(10000, 'a');
+  const std::string refused = "message 登陆失败:服务返回的登陆地址无效";
+  const std::pair<std::string, Actions> cases[] = {
       {"FALSE|用户号码或密码错误", {"message 登陆失败:用户号码或密码错误", "enable"}},
       {"TRUE1|x", {"message 登陆失败:x", "enable"}},
       {"<html>error page</html>", {"message 登陆异常！", "message 登陆失败:<html>error page</html>", "enable"}},
-      {"TRUE|file:///c:/x.exe", {"message 登陆失败:file:///c:/x.exe", "enable"}},
-      {"TRUE|", {"message 登陆失败:", "enable"}},
-      {"TRUE|http://svc/land\" file:///c:/x.exe", {"message 登陆失败:http://svc/land\" file:///c:/x.exe", "enable"}},
-      {"TRUE|http://svc/la\x01nd", {"message 登陆失败:http://svc/la\x01nd", "enable"}},
+      {"FALSE|" + longReason, {"message 登陆失败:" + longReason.substr(0, 200 * 3) + "…", "enable"}},
+      {"FALSE|" + std::string(199, 'x') + "错", {"message 登陆失败:" + std::string(199, 'x') + "错", "enable"}},
+      {"FALSE|" + std::string(200, 'x') + "错", {"message 登陆失败:" + std::string(200, 'x') + "…", "enable"}},
+      {"x" + longReason, {"message 登陆异常！", "message 登陆失败:x" + longReason.substr(0, 199 * 3) + "…", "enable"}},
+      {"TRUE|" + longAddress, {refused, "enable"}},
+      {"TRUE|file:///c:/x.exe", {refused, "enable"}},
+      {"TRUE|", {refused, "enable"}},
+      {"TRUE|http://svc/land\" file:///c:/x.exe", {refused, "enable"}},
+      {"TRUE|http://svc/la\x01nd", {refused, "enable"}},
   };
   for (const auto& [reply, expected] : cases) {
     controller.State().Tag = kTagLogin;
     view.signInEnabled = false;
-    EXPECT_EQ(Reply(reply), expected) << reply;
+    EXPECT_EQ(Reply(reply), expected) << reply.substr(0, 60);
     EXPECT_EQ(controller.State().Tag, kTagLogin);
   }
 }

@@ -7,6 +7,7 @@
 #include "skin/data/skin_folder.h"
 #include "skin/data/stored_skins.h"
 #include "skin/data/tests/packed_test_util.h"
+#include "skin/data/utf8_paths.h"
 
 namespace {
 
@@ -68,7 +69,7 @@ TEST(SkinFolder, UnpackingRefusesOtherFilesAndNamesThatLeaveTheFolder) {
   TScratchDir dir;
   WriteText(dir.Path() / "plain.asz", "PK not packed");
   const std::filesystem::path plain = dir.Path() / "plain.asz";
-  EXPECT_EQ(UnpackError(plain, dir.Path() / "out"), SystemNameOfPath(plain) + " is not packed DiderIded file");
+  EXPECT_EQ(UnpackError(plain, dir.Path() / "out"), Utf8OfPath(plain) + " is not packed DiderIded file");
 
   for (const std::string evil : {"../evil.bmp", "..\\evil.bmp", "C:evil.bmp", "..", "sub/evil.bmp"}) {
     TBytes bytes = ContainerHeader(2);

@@ -46,10 +46,10 @@ void CALLBACK BoxTimer(HWND, UINT, UINT_PTR Id, DWORD) {
   if (action) action(box);
 }
 
-int RunBox(HWND Owner, UINT Flags, std::function<void(HWND)> Action) {
+int RunBox(HWND Owner, UINT Flags, std::function<void(HWND)> Action, const std::wstring& Text = L"你确定要退出吗？") {
   gAction = std::move(Action);
   SetTimer(nullptr, 0, 1, BoxTimer);
-  return MessageBoxW(Owner, L"你确定要退出吗？", L"提示", Flags);
+  return MessageBoxW(Owner, Text.c_str(), L"提示", Flags);
 }
 
 struct TChild {
@@ -131,6 +131,52 @@ TEST_F(DialogSkinTest, EveryPartOfAMessageBoxIsAdaptedAndRemovingTheSkinGivesEac
   EXPECT_EQ(std::count(adaptedClasses.begin(), adaptedClasses.end(), L"Button"), 2);
   EXPECT_EQ(std::count(adaptedClasses.begin(), adaptedClasses.end(), L"Static"), 2);
   EXPECT_EQ(Hook->ProviderCount(), 1u);  // freed at the next window's destruction or creation
+}
+
+RECT ScreenRect(HWND Window) {
+  RECT r;
+  GetWindowRect(Window, &r);
+  return r;
+}
+
+// A text of one long word, wider than the screen: the box keeps to the work
+// area, its text breaks inside the word and every part stays inside the box.
+TEST_F(DialogSkinTest, AMessageBoxWithALongWordStaysInsideTheWorkArea) {
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  for (const std::wstring& text : {L"登陆失败:http://127.0.0.1/" + std::wstring(200, L'a') + L"…",
+                                   L"登陆失败:" + std::wstring(10000, L'x')}) {
+    RECT box{}, textRect{};
+    std::vector<RECT> parts;
+    int textHeight = 0;
+    RunBox(Form->GetHandle(), MB_OK, [&](HWND window) {
+      box = ScreenRect(window);
+      for (const TChild& c : Children(window)) {
+        parts.push_back(ScreenRect(c.Window));
+        if (c.Class == L"Static" && GetWindowTextLengthW(c.Window) > 0) {
+          textRect = ScreenRect(c.Window);
+          // Measured as the static paints it.
+          TClientDC dc(c.Window);
+          TSelectObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageW(c.Window, WM_GETFONT, 0, 0)));
+          const UINT breaking = (GetWindowLongPtrW(c.Window, GWL_STYLE) & SS_EDITCONTROL) ? DT_EDITCONTROL : 0;
+          RECT r{0, 0, textRect.right - textRect.left, 0};
+          DrawTextW(dc.Get(), text.c_str(), -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | breaking);
+          textHeight = r.bottom - r.top;
+          EXPECT_LE(r.right - r.left, textRect.right - textRect.left) << "the text runs past its static";
+        }
+      }
+      PostMessageW(window, WM_COMMAND, IDOK, 0);
+    }, text);
+    EXPECT_GE(box.left, work.left);
+    EXPECT_LE(box.right, work.right);
+    EXPECT_GT(textHeight, 0);
+    EXPECT_LE(textHeight, textRect.bottom - textRect.top);
+    for (const RECT& part : parts) {
+      EXPECT_GE(part.left, box.left);
+      EXPECT_LE(part.right, box.right);
+      EXPECT_LE(part.bottom, box.bottom);
+    }
+  }
 }
 
 TEST_F(DialogSkinTest, OnlyBoxesTheRulesAllowWearTheSkin) {

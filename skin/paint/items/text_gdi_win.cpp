@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "skin/data/system_text_win.h"
 #include "skin/paint/bitmap32_win.h"
 #include "skin/paint/text_format.h"
 
@@ -13,7 +14,13 @@ static_assert(kDtEndEllipsis == DT_END_ELLIPSIS && kDtRtlReading == DT_RTLREADIN
 
 namespace {
 
-int LengthOf(std::string_view text) { return text.size() > INT_MAX ? INT_MAX : static_cast<int>(text.size()); }
+// Texts arrive in the system code page; the system's wide calls draw them.
+int LengthOf(const std::wstring& text) { return text.size() > INT_MAX ? INT_MAX : static_cast<int>(text.size()); }
+
+int DrawSystemText(HDC dc, std::string_view text, RECT& rect, unsigned format) {
+  const std::wstring wide = WideOfSystemText(text);
+  return DrawTextW(dc, wide.c_str(), LengthOf(wide), &rect, format);
+}
 
 }  // namespace
 
@@ -25,10 +32,10 @@ TsGdiTextRasteriser::TsGdiTextRasteriser(HFONT font)
 void TsGdiTextRasteriser::SetUnderline(bool underline) {
   if (!dc_) return;
   if (underline && !underlined_.Get()) {
-    LOGFONTA lf{};
-    if (GetObjectA(font_, sizeof lf, &lf) == 0) return;
+    LOGFONTW lf{};
+    if (GetObjectW(font_, sizeof lf, &lf) == 0) return;
     lf.lfUnderline = TRUE;
-    underlined_.Reset(CreateFontIndirectA(&lf));
+    underlined_.Reset(CreateFontIndirectW(&lf));
   }
   SelectObject(dc_.Get(), underline && underlined_.Get() ? underlined_.Get() : font_);
 }
@@ -44,21 +51,23 @@ void TsGdiTextRasteriser::DrawBlack(TBitmap32& bmp, std::string_view text, const
   SetTextColor(dc, RGB(0, 0, 0));
   SetBkMode(dc, TRANSPARENT);
   RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
-  DrawTextA(dc, text.data(), LengthOf(text), &r, format);
+  DrawSystemText(dc, text, r, format);
   GdiFlush();
 }
 
 int TsGdiTextRasteriser::TextWidth(std::string_view text) { return dc_ ? acTextWidth(dc_.Get(), text) : 0; }
 
-int acDrawText(HDC dc, std::string_view text, RECT& rect, unsigned format) {
-  return DrawTextA(dc, text.data(), LengthOf(text), &rect, format);
-}
+int acDrawText(HDC dc, std::string_view text, RECT& rect, unsigned format) { return DrawSystemText(dc, text, rect, format); }
 
-void acWriteText(HDC dc, std::string_view text, int x, int y) { TextOutA(dc, x, y, text.data(), LengthOf(text)); }
+void acWriteText(HDC dc, std::string_view text, int x, int y) {
+  const std::wstring wide = WideOfSystemText(text);
+  TextOutW(dc, x, y, wide.c_str(), LengthOf(wide));
+}
 
 SIZE acTextExtent(HDC dc, std::string_view text) {
   SIZE size{0, 0};
-  GetTextExtentPoint32A(dc, text.data(), LengthOf(text), &size);
+  const std::wstring wide = WideOfSystemText(text);
+  GetTextExtentPoint32W(dc, wide.c_str(), LengthOf(wide), &size);
   return size;
 }
 
@@ -67,7 +76,7 @@ int acTextWidth(HDC dc, std::string_view text) { return acTextExtent(dc, text).c
 int acTextHeight(HDC dc, std::string_view text) { return acTextExtent(dc, text).cy; }
 
 RECT acTextRect(HDC dc, std::string_view text, RECT rect, unsigned format) {
-  DrawTextA(dc, text.data(), LengthOf(text), &rect, format | DT_CALCRECT);
+  DrawSystemText(dc, text, rect, format | DT_CALCRECT);
   return rect;
 }
 

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "skin/data/skin_folder.h"
 #include "skin/data/utf8_paths.h"
 #include "skin/win/tests/skinned_test_controls.h"
 #include "skins/internal_skin.h"
@@ -28,9 +29,11 @@ class SkinManagerTest : public ::testing::Test {
     Application = nullptr;
   }
   // A manager as a stored layout makes it: internal skin, directory, name.
-  TsSkinManager* MakeManager(const std::string& name) {
+  // Its messages are gathered in Messages, unless it shows them in real message boxes.
+  TsSkinManager* MakeManager(const std::string& name, bool RealMessages = false) {
     auto* manager = new TsSkinManager(Form);
-    manager->ShowMessage = [this](const std::string& text, const std::string&, unsigned) { Messages.push_back(text); };
+    if (!RealMessages)
+      manager->ShowMessage = [this](const std::string& text, const std::string&, unsigned) { Messages.push_back(text); };
     manager->BeginLoading();
     const auto package = InternalSkinPackage();
     manager->InternalSkins.Add({kInternalName, {package.begin(), package.end()}});
@@ -188,6 +191,35 @@ TEST_F(SkinManagerTest, SkinsNamedOutsideAsciiLoadListAndSaveAnywhere) {
     EXPECT_EQ(manager->GetSkinInfo(), "8.50");
   }
   EXPECT_TRUE(Messages.empty());
+}
+
+// The text of the message box of this thread, read once it is up, and the box closed.
+std::wstring gShownText;
+
+void CALLBACK ReadAndCloseBox(HWND, UINT, UINT_PTR Id, DWORD) {
+  HWND box = FindWindowW(L"#32770", nullptr);
+  if (!box || GetWindowThreadProcessId(box, nullptr) != GetCurrentThreadId()) return;
+  KillTimer(nullptr, Id);
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t text[512] = {};
+    GetWindowTextW(child, text, 512);
+    gShownText += text;
+  }
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+// The manager's own message box (not the tests' stand-in) names a skin the
+// code page cannot hold (Thai under the Chinese code page) as it is.
+TEST_F(SkinManagerTest, ItsMessageBoxesShowSkinNamesOutsideTheCodePage) {
+  const std::string thai = "ธีมเสีย";
+  fs::create_directories(Dir / "images");
+  std::ofstream(Dir / "images" / "Glyph.bmp", std::ios::binary) << "BM";
+  ASSERT_TRUE(PackDir(Dir / "images", Dir / PathFromUtf8(thai + ".asz")));
+  TsSkinManager* manager = MakeManager(kInternalName, true);
+  gShownText.clear();
+  SetTimer(nullptr, 0, 10, ReadAndCloseBox);
+  manager->SetSkinName(thai);  // a packed skin without options: its name in the box
+  EXPECT_NE(gShownText.find(PathFromUtf8(thai).wstring()), std::wstring::npos) << Utf8OfPath(gShownText);
 }
 
 TEST_F(SkinManagerTest, DeactivatingRemovesTheSkinAndActivatingBringsItBack) {

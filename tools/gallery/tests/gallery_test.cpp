@@ -1,7 +1,8 @@
 // The gallery's form in-process: long runs of removing and restoring the
-// skin and of switching between our two skins leave nothing behind, and an
+// skin and of switching between our two skins leave nothing behind, an
 // edited options file of the chosen folder skin is applied by itself
-// without touching what the controls hold.
+// without touching what the controls hold, and hostile replacements of the
+// watched skin are refused, each with its reason, the skin staying.
 #include "tools/gallery/gallery_form.h"
 
 #include <windows.h>
@@ -14,6 +15,7 @@
 #include <sstream>
 
 #include "framework/application.h"
+#include "skin/data/skin_folder.h"
 #include "skin/data/utf8_paths.h"
 #include "tests/support/leak_probe.h"
 #include "tests/support/message_pump.h"
@@ -124,6 +126,97 @@ TEST_F(GalleryTest, AnEditedOptionsFileIsAppliedWithinASecondAndTheControlsKeepW
   EXPECT_EQ(Form->Memo->GetText(), L"memo text");
   EXPECT_EQ(Form->ListBox->Send(LB_GETCURSEL), 5);
   EXPECT_TRUE(Form->SkinnedSwitch->GetChecked());
+}
+
+std::string ReadAll(const std::filesystem::path& File) {
+  std::stringstream text;
+  text << std::ifstream(File, std::ios::binary).rdbuf();
+  return text.str();
+}
+
+void WriteAll(const std::filesystem::path& File, const std::string& Bytes) {
+  std::ofstream(File, std::ios::binary | std::ios::trunc) << Bytes;
+}
+
+struct THostileEdit {
+  const char* What;
+  std::function<void()> Write;
+  const wchar_t* Why;  // in the message shown
+};
+
+class GalleryHostileSkinTest : public GalleryTest {
+ protected:
+  void SetUp() override {
+    GalleryTest::SetUp();
+    Form->MessageBoxProc = [this](HWND, const std::wstring& Text, const std::wstring&, UINT) {
+      Shown.push_back(Text);
+      return IDOK;
+    };
+    std::filesystem::copy(PathFromUtf8(LANQUE_SKINS_DIR) / "dark", Dark);
+    Form->SetSkinDirectory(Scratch.Path().wstring());
+  }
+  // Each edit is refused with its reason and leaves the skin as it was;
+  // Restore puts the good files back.
+  void ExpectRefused(const THostileEdit& Edit, const std::string& Skin, const std::function<void()>& Restore) {
+    SCOPED_TRACE(Edit.What);
+    const TColor color = Form->SkinManager->Model.GetGlobalColor();
+    const int sections = static_cast<int>(Form->SkinManager->Model.gd.size());
+    Shown.clear();
+    Edit.Write();
+    ASSERT_TRUE(PumpUntil([&] { return !Shown.empty(); }, 3000));
+    EXPECT_EQ(Shown.size(), 1u);
+    EXPECT_NE(Shown[0].find(Edit.Why), std::wstring::npos) << Utf8OfPath(Shown[0]);
+    EXPECT_EQ(Form->SkinManager->GetSkinName(), Skin);
+    EXPECT_TRUE(Form->SkinManager->SkinLoaded());
+    EXPECT_EQ(Form->SkinManager->Model.GetGlobalColor(), color);
+    EXPECT_EQ(static_cast<int>(Form->SkinManager->Model.gd.size()), sections);
+    const int reloads = Form->Reloads();
+    Restore();
+    EXPECT_TRUE(PumpUntil([&] { return Form->Reloads() > reloads; }, 3000));
+    PumpFor(300);
+    EXPECT_EQ(Shown.size(), 1u);  // the good files load without a word
+  }
+
+  TScratchDir Scratch{"lanque-gallery-hostile"};
+  const std::filesystem::path Dark = Scratch.Path() / "dark";
+  std::vector<std::wstring> Shown;
+};
+
+TEST_F(GalleryHostileSkinTest, HostileEditsOfAWatchedFolderSkinAreRefusedAndTheSkinStays) {
+  Form->ChooseSkin("dark");
+  ASSERT_EQ(Form->SkinManager->GetSkinName(), "dark");
+  const std::string options = ReadAll(Dark / "Options.dat"), master = ReadAll(Dark / "Master.bmp");
+  WriteAll(Scratch.Path() / "Outside.bmp", master);  // a picture that would load, beside the folder
+  std::string climbing = options;
+  const std::string key = "MASTERBITMAP=Master.bmp";
+  ASSERT_NE(climbing.find(key), std::string::npos);
+  climbing.replace(climbing.find(key), key.size(), "MASTERBITMAP=..\\Outside.bmp");
+  const THostileEdit edits[] = {
+      {"a truncated image", [&] { WriteAll(Dark / "Master.bmp", master.substr(0, master.size() / 2)); }, L"Master.bmp"},
+      {"an options text of 20 MB", [&] { WriteAll(Dark / "Options.dat", options + std::string(20u << 20, ';')); },
+       L"too large"},
+      {"an image path out of the folder", [&] { WriteAll(Dark / "Options.dat", climbing); }, L"leaves the skin folder"},
+  };
+  for (const THostileEdit& edit : edits)
+    ExpectRefused(edit, "dark", [&] {
+      WriteAll(Dark / "Master.bmp", master);
+      WriteAll(Dark / "Options.dat", options);
+    });
+}
+
+TEST_F(GalleryHostileSkinTest, APackedSkinWithABadLengthIsRefusedAndTheSkinStays) {
+  ASSERT_TRUE(PackDir(Dark, Scratch.Path() / "packed.asz"));
+  Form->SetSkinDirectory(Scratch.Path().wstring());
+  Form->ChooseSkin("packed");
+  ASSERT_EQ(Form->SkinManager->GetSkinName(), "packed");
+  ASSERT_TRUE(Form->SkinManager->IsPackedSkin());
+  const std::string good = ReadAll(Scratch.Path() / "packed.asz");
+  // The first entry's declared size, after the magic, the count and its name, one byte off.
+  std::string bad = good;
+  const std::size_t nameLength = static_cast<unsigned char>(bad[8]);
+  bad[12 + nameLength] = static_cast<char>(bad[12 + nameLength] + 1);
+  ExpectRefused({"a packed entry of a wrong length", [&] { WriteAll(Scratch.Path() / "packed.asz", bad); }, L"packed.asz"},
+                "packed", [&] { WriteAll(Scratch.Path() / "packed.asz", good); });
 }
 
 }  // namespace

@@ -192,6 +192,50 @@ TEST_F(CheckBoxTest, AutoSizeFitsTheCaptionAndWordWrapEndsIt) {
   EXPECT_EQ(Box->GetWidth(), wide);
 }
 
+// A caption given once the window is there, by the control or through the
+// window's text as any Win32 code gives it, shows on the screen exactly as
+// one given before, at the size it needs.
+TEST_F(CheckBoxTest, ACaptionSetAfterTheWindowExistsShows) {
+  const auto onScreen = [](HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    TBitmap32 picture(client.right, client.bottom);
+    const TOwnedMemoryDC dc(CreateCompatibleDC(nullptr));
+    const TClientDC screen(window);
+    {
+      const TSelectObject selected(dc.Get(), BitmapHandle(picture));
+      BitBlt(dc.Get(), 0, 0, client.right, client.bottom, screen.Get(), 0, 0, SRCCOPY);
+    }
+    GdiFlush();
+    return picture;
+  };
+  const std::wstring caption = L"Late caption";
+  auto* before = new TsCheckBox(Form);
+  before->SetCaption(caption);
+  before->SetBounds(20, 120, 100, 19);
+  before->SetParent(Form);
+  Pump();
+  const TBitmap32 wanted = onScreen(before->GetHandle());
+  const RECT bounds = before->GetBoundsRect();
+  delete before;
+
+  for (bool throughTheWindow : {false, true}) {
+    auto* after = Place<TsCheckBox>(20, 120, 100, 19);
+    Pump();
+    ASSERT_TRUE(after->HandleAllocated());
+    if (throughTheWindow)
+      SetWindowTextW(after->GetHandle(), caption.c_str());
+    else
+      after->SetCaption(caption);
+    Pump();
+    EXPECT_EQ(after->GetCaption(), caption) << "through the window " << throughTheWindow;
+    EXPECT_EQ(after->GetBoundsRect().right, bounds.right) << "through the window " << throughTheWindow;
+    EXPECT_FALSE(Differ(wanted, onScreen(after->GetHandle()), {0, 0, bounds.right - bounds.left, 19}))
+        << "through the window " << throughTheWindow;
+    delete after;
+  }
+}
+
 }  // namespace
 
 namespace {

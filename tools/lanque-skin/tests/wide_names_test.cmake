@@ -1,0 +1,25 @@
+# Runs the Windows lanque-skin under the emulator on a skin folder whose name
+# the code page cannot hold: pack, list, info and unpack all find their files.
+set(thai "${WORK}/ชุดสีทดสอบ")
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${thai})
+file(COPY ${SKIN}/ DESTINATION ${thai}/skin)
+
+function(run)
+  execute_process(COMMAND ${EMULATOR} ${TOOL} ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT code EQUAL 0)
+    message(FATAL_ERROR "lanque-skin ${ARGN}: exit ${code}, stderr '${err}'")
+  endif()
+  set(out "${out}" PARENT_SCOPE)
+endfunction()
+
+run(pack ${thai}/skin ${thai}/skin.asz)
+run(list ${thai}/skin.asz)
+if(NOT out MATCHES "3 entries")
+  message(FATAL_ERROR "unexpected listing:\n${out}")
+endif()
+run(info ${thai}/skin.asz)
+run(unpack ${thai}/skin.asz ${thai}/out)
+if(NOT EXISTS "${thai}/out/Options.dat")
+  message(FATAL_ERROR "unpack wrote no Options.dat into ${thai}/out")
+endif()
