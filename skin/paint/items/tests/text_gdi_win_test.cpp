@@ -51,18 +51,18 @@ TEST(GdiTextRasteriser, MeasuresAndCutsTextOfTheSystemCodePage) {
 // font it holds (a wrapped text grows down, a larger font widens), nothing for
 // an empty text, and the default GUI font when it is given none.
 TEST(GdiTextMeasurer, MeasuresAsDrawTextDoesWithItsFont) {
-  LOGFONTA large{};
-  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof large, &large);
+  LOGFONTW large{};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof large, &large);
   large.lfHeight = large.lfHeight < 0 ? -24 : 24;
   large.lfWidth = 0;
-  const TOwnedFont largeFont(CreateFontIndirectA(&large));
+  const TOwnedFont largeFont(CreateFontIndirectW(&large));
   TsGdiTextMeasurer plain(nullptr);
   TsGdiTextMeasurer larger(largeFont.Get());
 
   const TOwnedMemoryDC dc(CreateCompatibleDC(nullptr));
   const TSelectObject selected(dc.Get(), GetStockObject(DEFAULT_GUI_FONT));
   RECT expected{0, 0, 800, 0};
-  DrawTextA(dc.Get(), "Sign in", 7, &expected, DT_SINGLELINE | DT_CALCRECT);
+  DrawTextW(dc.Get(), L"Sign in", 7, &expected, DT_SINGLELINE | DT_CALCRECT);
   const TSize line = plain.MeasureText("Sign in", {0, 0, 800, 0}, DT_SINGLELINE);
   EXPECT_EQ(line, (TSize{expected.right - expected.left, expected.bottom - expected.top}));
   EXPECT_GT(line.cx, 0);
