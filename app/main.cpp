@@ -10,6 +10,7 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   startup_profile::Mark("static-init");
+  startup_profile::AwaitFirstPaint();
   try {
     TApplication application;
     application.Initialize();
@@ -17,8 +18,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     SetTextViewDecorator([](HWND view) -> std::shared_ptr<void> { return AdaptEditWindow(view, DefaultManager()); });
     application.CreateForm<TForm1>();
     startup_profile::Mark("window-created");
-    startup_profile::AwaitFirstPaint();
-    application.Run();
+      application.Run();
   } catch (...) {
     // Whatever escapes start-up or the message loop ends the program quietly.
   }

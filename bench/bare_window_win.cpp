@@ -16,6 +16,7 @@ LRESULT CALLBACK BareProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   startup_profile::Mark("static-init");
+  startup_profile::AwaitFirstPaint();
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = BareProc;
   windowClass.hInstance = instance;
@@ -26,7 +27,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"Bare window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                                 CW_USEDEFAULT, 305, 222, nullptr, nullptr, instance, nullptr);
   startup_profile::Mark("window-created");
-  startup_profile::AwaitFirstPaint();
   ShowWindow(window, SW_SHOWNORMAL);
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

@@ -47,7 +47,17 @@ void Print() {
   WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }
 
+BOOL CALLBACK FindVisible(HWND window, LPARAM found) {
+  if (!IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<bool*>(found) = true;
+  return FALSE;
+}
+
 void CALLBACK FirstTimer(HWND, UINT, UINT_PTR timer, DWORD) {
+  // A message loop before any window is shown: not yet.
+  bool shown = false;
+  EnumThreadWindows(GetCurrentThreadId(), FindVisible, reinterpret_cast<LPARAM>(&shown));
+  if (!shown) return;
   KillTimer(nullptr, timer);
   GdiFlush();
   Mark("first-paint");
@@ -67,7 +77,8 @@ void Mark(const char* name) {
 }
 
 void AwaitFirstPaint() {
-  // Timer messages come after every paint message of the thread.
+  // Timer messages come after every paint message of the thread, and the
+  // timer that expires first comes first.
   if (Enabled()) SetTimer(nullptr, 0, USER_TIMER_MINIMUM, FirstTimer);
 }
 

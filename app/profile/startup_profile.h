@@ -12,9 +12,11 @@ namespace startup_profile {
 bool Enabled();
 // The time since the process was created, under a name (no blanks).
 void Mark(const char* name);
-// Call once the window has been shown: when every paint the thread has
-// pending is done (the first timer message comes only then), "first-paint"
-// is taken, the stamps printed and the program asked to end.
+// Call at the start, before any other timer of the thread is set: when a
+// window of the thread has been shown and every paint the thread has
+// pending is done (timer messages come only then, and this one before the
+// timers set later), "first-paint" is taken, the stamps printed and the
+// program asked to end.
 void AwaitFirstPaint();
 
 }  // namespace startup_profile
