@@ -61,7 +61,7 @@ TsColor BlendPixel(TsColor s, TsColor d, ByteBlend blend) {
 // the real arithmetic's result for every pair of bytes (0.4, the disabled
 // look's weight, has one).
 std::optional<TRowMix> TransMixOf(double x) {
-  const auto channel = FitChannel(x, 1 - x, true, [x](int d, int s) { return BlendByte(s, d, x); });
+  const auto channel = FitChannel(x, 1 - x, [x](int d, int s) { return BlendByte(s, d, x); });
   if (!channel) return std::nullopt;
   return TRowMix{*channel, *channel, *channel, KeptChannel()};
 }
@@ -97,8 +97,8 @@ void BlendColorRect(TBitmap32& bmp, const TRect& rect, int percent, TColor color
   const int right = std::min(rect.Right, bmp.Width() - 1), bottom = std::min(rect.Bottom, bmp.Height() - 1);
   if (right < left || bottom < top) return;
   // Each channel has 256 possible values: one table per channel keeps the
-  // exact rounding of the real arithmetic out of the pixel loop, and a
-  // weighted-row form that gives the table's values does whole rows.
+  // exact rounding of the real arithmetic out of the pixel loop. The same
+  // mix in whole hundredths does whole rows when it gives the table's values.
   const double p = percent / 100.0;
   const TsColor c = SwapRedBlue(ColorToRGB(color));
   std::array<std::array<std::uint8_t, 256>, 3> table;
@@ -106,17 +106,19 @@ void BlendColorRect(TBitmap32& bmp, const TRect& rect, int percent, TColor color
     const double cc = ByteOf(c, k) * (1 - p);
     for (int v = 0; v < 256; ++v) table[k][v] = static_cast<std::uint8_t>(ClampByte(Round(v * p + cc)));
   }
-  TRowMix mix{{{}, {}, {}, KeptChannel()}};
-  bool fits = true;
+  bool fits = percent >= 0 && percent <= 100;
+  TPercentMix mix;
+  mix.Percent[3] = 100;  // alpha: v * 100 + 50 hundredths, which is v
+  mix.Offset[3] = 50;
   for (int k = 0; k < 3 && fits; ++k) {
-    const auto channel = FitChannel(p, 0, false, [&](int v, int) { return table[k][v]; });
-    if (channel) mix[k] = *channel;
-    fits = channel.has_value();
+    mix.Percent[k] = static_cast<std::uint16_t>(percent);
+    mix.Offset[k] = static_cast<std::uint16_t>((100 - percent) * ByteOf(c, k) + 50);
+    for (int v = 0; v < 256 && fits; ++v) fits = mix.Of(k, v) == table[k][v];
   }
   for (int y = top; y <= bottom; ++y) {
     TsColor* row = bmp.Row(y);
     if (fits) {
-      MixRow(row + left, right - left + 1, mix);
+      MixRowInPercent(row + left, right - left + 1, mix);
       continue;
     }
     for (int x = left; x <= right; ++x) {

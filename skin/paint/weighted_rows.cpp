@@ -16,7 +16,15 @@ TsColor MixPixel(const TRowMix& mix, TsColor d, TsColor s) {
 // The pixels a vector loop left over, one at a time with the same arithmetic.
 void MixTail(TsColor* d, const TsColor* s, int n, const TRowMix& mix, bool keyed, TsColor key) {
   for (int i = 0; i < n; ++i)
-    if (!keyed || s[i] != key) d[i] = MixPixel(mix, d[i], s ? s[i] : 0);
+    if (!keyed || s[i] != key) d[i] = MixPixel(mix, d[i], s[i]);
+}
+
+void PercentTail(TsColor* row, int n, const TPercentMix& mix) {
+  for (int i = 0; i < n; ++i) {
+    TsColor out = 0;
+    for (int k = 0; k < 4; ++k) out |= static_cast<TsColor>(mix.Of(k, ByteOf(row[i], k))) << (8 * k);
+    row[i] = out;
+  }
 }
 
 #if defined(__SSE2__)
@@ -35,7 +43,13 @@ struct TSse2 {
   static V UnpackHi(V a, V b) { return _mm_unpackhi_epi8(a, b); }
   static V MulHi(V a, V b) { return _mm_mulhi_epu16(a, b); }
   static V Add(V a, V b) { return _mm_add_epi16(a, b); }
-  static V Shift8(V a) { return _mm_srli_epi16(a, 8); }
+  template <int N>
+  static V ShiftRight(V a) { return _mm_srli_epi16(a, N); }
+  static V MulLo(V a, V b) { return _mm_mullo_epi16(a, b); }
+  static V Sub(V a, V b) { return _mm_sub_epi16(a, b); }
+  static V And(V a, V b) { return _mm_and_si128(a, b); }
+  static V Equal16(V a, V b) { return _mm_cmpeq_epi16(a, b); }
+  static V Fill16(int v) { return _mm_set1_epi16(static_cast<short>(v)); }
   static V Pack(V a, V b) { return _mm_packus_epi16(a, b); }
   static V Equal32(V a, V b) { return _mm_cmpeq_epi32(a, b); }
   static V Select(V mask, V ifSet, V ifClear) {
@@ -49,23 +63,35 @@ const bool kHasAvx2 = __builtin_cpu_supports("avx2");
 
 #endif  // __SSE2__
 
-void Mix(TsColor* d, const TsColor* s, int n, const TRowMix& mix, bool keyed, TsColor key) {
+}  // namespace
+
+void MixRows(TsColor* d, const TsColor* s, int n, const TRowMix& mix, bool keyed, TsColor key) {
   int done = 0;
 #if defined(__SSE2__)
 #if defined(LANQUE_AVX2_ROWS)
   if (kHasAvx2) done = MixVectorsAvx2(d, s, n, mix, keyed, key);
 #endif
-  done += MixVectorsWith<TSse2>(d + done, s ? s + done : nullptr, n - done, mix, keyed, key);
+  done += MixVectorsWith<TSse2>(d + done, s + done, n - done, mix, keyed, key);
 #endif
-  MixTail(d + done, s ? s + done : nullptr, n - done, mix, keyed, key);
+  MixTail(d + done, s + done, n - done, mix, keyed, key);
 }
 
-}  // namespace
+void MixRowInPercent(TsColor* row, int n, const TPercentMix& mix) {
+  int done = 0;
+#if defined(__SSE2__)
+#if defined(LANQUE_AVX2_ROWS)
+  if (kHasAvx2) done = PercentVectorsAvx2(row, n, mix);
+#endif
+  done += PercentVectorsWith<TSse2>(row + done, n - done, mix);
+#endif
+  PercentTail(row + done, n - done, mix);
+}
+
+bool TPercentMix::HasHalves() const {
+  for (int k = 0; k < 4; ++k)
+    for (std::uint32_t v = 0; v < 256; ++v)
+      if ((v * Percent[k] + Offset[k]) % 100 == 0) return true;
+  return false;
+}
 
 TChannelMix KeptChannel() { return {0xFFFF, 0, 0x80}; }
-
-void MixRow(TsColor* row, int n, const TRowMix& mix) { Mix(row, nullptr, n, mix, false, 0); }
-
-void MixRows(TsColor* d, const TsColor* s, int n, const TRowMix& mix, bool keyed, TsColor key) {
-  Mix(d, s, n, mix, keyed, key);
-}

@@ -11,6 +11,9 @@
 // for weights that FitChannel has checked against the wanted arithmetic over
 // every input. A mix that does not fit is not made; its caller keeps its exact
 // per-pixel path.
+//
+// A row can also be mixed with a constant in hundredths, rounded exactly
+// (TPercentMix): no fraction is lost there, and halves go to the even side.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -37,13 +40,33 @@ using TRowMix = std::array<TChannelMix, 4>;
 TChannelMix KeptChannel();
 
 // The channel mix that gives want(d, s) for every destination byte d and
-// (with a source) every source byte s, for weights near destWeight and
-// sourceWeight (each 0..1); nothing when none does.
+// source byte s, for weights near destWeight and sourceWeight (each 0..1);
+// nothing when none does.
 template <class Want>
-std::optional<TChannelMix> FitChannel(double destWeight, double sourceWeight, bool withSource, Want want);
+std::optional<TChannelMix> FitChannel(double destWeight, double sourceWeight, Want want);
 
-// Every pixel of the row mixed with itself alone (Source unused).
-void MixRow(TsColor* row, int n, const TRowMix& mix);
+// Each byte v of channel k becomes (v * Percent[k] + Offset[k]) / 100 with
+// halves to even, where Offset holds the constant's share in hundredths plus
+// 50: the quotient t / 100 of t = v * Percent + Offset is taken by a multiply
+// by 41944 and a shift by 22, exact for every t up to 25600, and a t that
+// 100 divides is a half. Percent at most 100 and Offset at most 25600 - 255 *
+// Percent keep every sum in range.
+struct TPercentMix {
+  std::array<std::uint16_t, 4> Percent{}, Offset{};
+
+  constexpr int Of(int k, int v) const {
+    const std::uint32_t t = static_cast<std::uint32_t>(v) * Percent[k] + Offset[k];
+    const int q = static_cast<int>((t * 41944u) >> 22);
+    return q - ((static_cast<std::uint32_t>(q) * 100 == t) ? (q & 1) : 0);
+  }
+  // Whether any byte of any channel lands on a half (the vector loop leaves
+  // the halves out when none does).
+  bool HasHalves() const;
+};
+
+// Every pixel of the row mixed.
+void MixRowInPercent(TsColor* row, int n, const TPercentMix& mix);
+
 // Every pixel of d mixed with the one of s below it; with keyed, a source
 // pixel equal to the key leaves its destination pixel as it is.
 void MixRows(TsColor* d, const TsColor* s, int n, const TRowMix& mix, bool keyed, TsColor key);
@@ -56,10 +79,10 @@ namespace weighted_rows_detail {
 // input narrows the range of biases that give its result (and that keep the
 // 16-bit sum from wrapping).
 template <class Want>
-std::optional<TChannelMix> FitBias(std::uint16_t dest, std::uint16_t source, bool withSource, Want want) {
+std::optional<TChannelMix> FitBias(std::uint16_t dest, std::uint16_t source, Want want) {
   int low = 0, high = 0xFFFF;
   const TChannelMix mix{dest, source, 0};
-  for (int s = 0; s < (withSource ? 256 : 1); ++s)
+  for (int s = 0; s < 256; ++s)
     for (int d = 0; d < 256; ++d) {
       const int sum = mix.Sum(d, s);
       const int w = want(d, s);
@@ -79,16 +102,12 @@ inline std::uint16_t Multiplier(double weight, int nudge) {
 }  // namespace weighted_rows_detail
 
 template <class Want>
-std::optional<TChannelMix> FitChannel(double destWeight, double sourceWeight, bool withSource, Want want) {
+std::optional<TChannelMix> FitChannel(double destWeight, double sourceWeight, Want want) {
   using namespace weighted_rows_detail;
   if (!(destWeight >= 0 && destWeight <= 1 && sourceWeight >= 0 && sourceWeight <= 1)) return std::nullopt;
   // Mixes tried with the multipliers rounded and one step to either side.
   for (const int nd : {0, 1, -1})
-    for (const int ns : {0, 1, -1}) {
-      if (!withSource && ns != 0) continue;
-      if (auto fit = FitBias(Multiplier(destWeight, nd), withSource ? Multiplier(sourceWeight, ns) : 0,
-                             withSource, want))
-        return fit;
-    }
+    for (const int ns : {0, 1, -1})
+      if (auto fit = FitBias(Multiplier(destWeight, nd), Multiplier(sourceWeight, ns), want)) return fit;
   return std::nullopt;
 }
