@@ -5,11 +5,13 @@
 // the process to the arrival of the stamps, and every stamp is a counter
 // (milliseconds after the process's creation). Ten runs each: compare the
 // medians, ideally with --benchmark_enable_random_interleaving=true.
+// LANQUE_STARTUP_BASELINE adds another build of the program to the run.
 #include <windows.h>
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 
@@ -80,17 +82,24 @@ void BM_StartupBareWindow(benchmark::State& state) {
   RunStartups(state, L"\"" + BenchFolder() + L"lanque_bare_window.exe\" /profile=startup");
 }
 
+// The statistics every start-up is measured with: ten single starts.
+void TenStarts(benchmark::internal::Benchmark* run) {
+  run->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1)->Repetitions(10)->ReportAggregatesOnly(true);
+}
+
+// Another build of the program to compare with in the same run (an earlier
+// one, say), when LANQUE_STARTUP_BASELINE names its lanque.exe.
+[[maybe_unused]] const bool kBaselineRegistered = [] {
+  const wchar_t* baseline = _wgetenv(L"LANQUE_STARTUP_BASELINE");
+  if (!baseline || !*baseline) return false;
+  const std::wstring command =
+      L"\"" + std::wstring(baseline) + L"\" /profile=startup /service=http://127.0.0.1:9/";
+  TenStarts(benchmark::RegisterBenchmark("BM_StartupBaseline",
+                                         [command](benchmark::State& state) { RunStartups(state, command); }));
+  return true;
+}();
+
 }  // namespace
 
-BENCHMARK(BM_StartupLoginWindow)
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime()
-    ->Iterations(1)
-    ->Repetitions(10)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_StartupBareWindow)
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime()
-    ->Iterations(1)
-    ->Repetitions(10)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_StartupLoginWindow)->Apply(TenStarts);
+BENCHMARK(BM_StartupBareWindow)->Apply(TenStarts);
