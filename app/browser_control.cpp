@@ -20,6 +20,7 @@ void TCppWebBrowser::SetEngineFactory(TEngineFactory Factory) { EngineFactory() 
 TCppWebBrowser::TCppWebBrowser(TComponent* AOwner) : TWinControl(AOwner) {}
 
 TCppWebBrowser::~TCppWebBrowser() {
+  FEngineStart.reset();
   FInputRefresh.reset();
   FEngine.reset();  // before the container window goes
 }
@@ -59,15 +60,32 @@ void TCppWebBrowser::CreateEngine() {
 }
 
 void TCppWebBrowser::Navigate(const std::wstring& Address) {
+  if (FEngine) return FEngine->Navigate(Address);
+  // The engine's libraries and objects take a while to make: the window
+  // paints first. A timer's tick comes only when no window of the thread
+  // waits to be painted.
+  FPendingAddress = Address;
+  if (!FEngineStart) {
+    FEngineStart = std::make_unique<TTimer>(nullptr);
+    FEngineStart->SetInterval(USER_TIMER_MINIMUM);
+    FEngineStart->OnTimer = [this](TComponent*) { StartEngine(); };
+  }
+  FEngineStart->SetEnabled(true);
+}
+
+void TCppWebBrowser::StartEngine() {
+  FEngineStart->SetEnabled(false);
   if (!FEngine) CreateEngine();
-  if (FEngine) FEngine->Navigate(Address);
+  if (FEngine) FEngine->Navigate(FPendingAddress);
 }
 
 std::unique_ptr<WebDocument> TCppWebBrowser::GetDocument() {
   return FEngine ? FEngine->Document() : nullptr;
 }
 
-bool TCppWebBrowser::GetBusy() const { return FEngine && FEngine->Busy(); }
+bool TCppWebBrowser::GetBusy() const {
+  return FEngine ? FEngine->Busy() : FEngineStart && FEngineStart->GetEnabled();
+}
 
 std::shared_ptr<WebActiveObject> TCppWebBrowser::GetApplication() {
   return FEngine ? FEngine->Application() : nullptr;

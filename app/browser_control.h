@@ -1,8 +1,9 @@
 #pragma once
 // The embedded browser as a control of a form: a container window in
 // which the chosen browser engine lives. The engine (the system control, or
-// the page engine where the system has no HTML engine) is made on the first
-// navigation and follows the container's size.
+// the page engine where the system has no HTML engine) is made soon after
+// the first navigation is asked for, once the windows waiting to be painted
+// have painted, and follows the container's size.
 #include <functional>
 #include <memory>
 
@@ -38,7 +39,7 @@ class TCppWebBrowser : public TWinControl {
   // The engine's own browser object: document-complete events carrying it
   // are those of the top-level document.
   BrowserObjectId GetDefaultInterface() const;
-  // The engine, or nullptr before the first navigation.
+  // The engine, or nullptr before the first navigation has started.
   WebBrowser* GetEngine() const { return FEngine.get(); }
 
   // While signed in, a page's scripts keep its INPUT values current; an
@@ -56,8 +57,11 @@ class TCppWebBrowser : public TWinControl {
  private:
   void CreateEngine();
   void CheckPageInputs();
+  void StartEngine();
 
   std::unique_ptr<TOleRuntime> FOle;
+  std::unique_ptr<TTimer> FEngineStart;  // runs while the first navigation waits
+  std::wstring FPendingAddress;
   std::unique_ptr<WebBrowser> FEngine;
   std::unique_ptr<TTimer> FInputRefresh;
 };

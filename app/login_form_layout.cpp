@@ -2,6 +2,7 @@
 // tab order, texts, colours and fonts.
 #include "app/login_form.h"
 
+#include "app/profile/startup_profile.h"
 #include "app/resources.h"
 #include "skin/forms/skin_hook.h"
 #include "skins/internal_skin.h"
@@ -74,6 +75,7 @@ void TForm1::BuildLayout() {
   sSkinManager1->MenuSupport.IcoLineSkin = "ICOLINE";
   sSkinManager1->SetSkinName(kInternalSkinName);
   sSkinManager1->Loaded();  // announces the skin (acmNewSkin)
+  startup_profile::Mark("skin-loaded");
   new TacSkinHook(sSkinManager1);  // system dialogs and message boxes wear the skin
 
   SetName(L"Form1");

@@ -27,6 +27,8 @@ class SignedInViewTest : public ::testing::Test {
     };
     Form->ShellOpenProc = [this](HWND, const std::wstring& Address) { Launched.push_back(Address); };
     Form->Show();
+    // The browsers make their engines once the window has painted.
+    ASSERT_TRUE(PumpUntil([this] { return !Form->CppWebBrowser1->GetBusy() && !Form->CppWebBrowser2->GetBusy(); }, 3000));
   }
   TScriptedBrowser& Channel() { return *Engines.All.at(0); }
   void SignIn(TScriptedPage Page) {

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstring>
+#include <optional>
+
+#include "skin/paint/weighted_rows.h"
 
 namespace {
 
@@ -55,75 +57,30 @@ TsColor BlendPixel(TsColor s, TsColor d, ByteBlend blend) {
   return out;
 }
 
-// The same blend in integers: (s * (2^14 - m) + d * m + bias) >> 14, with
-// m the weight in 14-bit fixed point and a bias that lifts the result over
-// the fixed point's error. It is used only for a weight for which it gives
+// The weighted-row form of the keyed blend with weight x, when one gives
 // the real arithmetic's result for every pair of bytes (0.4, the disabled
-// look's weight, is one); any other weight takes the real arithmetic.
-struct TFixedBlend {
-  bool Exact = false;
-  std::int16_t Source = 0, Dest = 0;  // 2^14 - m and m
-  std::int32_t Bias = 0;
-};
-
-constexpr int kFixedShift = 14;
-
-std::uint8_t FixedBlendByte(const TFixedBlend& f, int s, int d) {
-  return static_cast<std::uint8_t>((s * f.Source + d * f.Dest + f.Bias) >> kFixedShift);
+// look's weight, has one).
+std::optional<TRowMix> TransMixOf(double x) {
+  const auto channel = FitChannel(x, 1 - x, [x](int d, int s) { return BlendByte(s, d, x); });
+  if (!channel) return std::nullopt;
+  return TRowMix{*channel, *channel, *channel, KeptChannel()};
 }
 
-TFixedBlend MakeFixedBlend(double x) {
-  TFixedBlend f;
-  if (!(x >= 0 && x <= 1)) return f;
-  const double scaled = x * (1 << kFixedShift);
-  const int m = static_cast<int>(std::lround(scaled));
-  f.Dest = static_cast<std::int16_t>(m);
-  f.Source = static_cast<std::int16_t>((1 << kFixedShift) - m);
-  f.Bias = static_cast<std::int32_t>(std::ceil(255 * std::fabs(scaled - m))) + 1;
-  for (int s = 0; s < 256; ++s)
-    for (int d = 0; d < 256; ++d)
-      if (FixedBlendByte(f, s, d) != BlendByte(s, d, x)) return f;
-  f.Exact = true;
-  return f;
-}
-
-// The fixed form of the last weight asked for on this thread: a weight is
+// The form of the last weight asked for on this thread: a weight is
 // checked once, not on every call.
-const TFixedBlend& FixedBlendFor(double x) {
+const std::optional<TRowMix>& TransMixFor(double x) {
   thread_local double lastWeight = -1;
-  thread_local TFixedBlend last;
+  thread_local std::optional<TRowMix> last;
   if (std::memcmp(&x, &lastWeight, sizeof x) != 0) {
-    last = MakeFixedBlend(x);
+    last = TransMixOf(x);
     lastWeight = x;
   }
   return last;
 }
 
-// Four pixels at a time in 16-bit products, which the compiler turns into
-// vector code; key pixels and alpha bytes keep the destination's value.
-[[gnu::noinline]] void FixedBlendRow(TsColor* d, const TsColor* s, int n, const TFixedBlend& f,
-                                     bool keyed, TColor key) {
-  int i = 0;
-  for (; i + 4 <= n; i += 4) {
-    const auto* sb = reinterpret_cast<const std::uint8_t*>(s + i);
-    const auto* db = reinterpret_cast<const std::uint8_t*>(d + i);
-    std::uint8_t blended[16];
-    for (int j = 0; j < 16; ++j) blended[j] = FixedBlendByte(f, sb[j], db[j]);
-    for (int k = 0; k < 4; ++k) {
-      TsColor b;
-      std::memcpy(&b, blended + 4 * k, 4);
-      const TsColor old = d[i + k];
-      d[i + k] = keyed && s[i + k] == key ? old : (b & 0x00FFFFFFu) | (old & 0xFF000000u);
-    }
-  }
-  for (; i < n; ++i)
-    if (!keyed || s[i] != key) d[i] = BlendPixel(s[i], d[i], [&](int sc, int dc) { return FixedBlendByte(f, sc, dc); });
-}
-
 // Trunc(s - (s - d) * x) per channel for every source pixel that is not the key.
 void BlendTransRow(TsColor* d, const TsColor* s, int n, double x, bool keyed, TColor key) {
-  const TFixedBlend& fixed = FixedBlendFor(x);
-  if (fixed.Exact) return FixedBlendRow(d, s, n, fixed, keyed, key);
+  if (const auto& mix = TransMixFor(x)) return MixRows(d, s, n, *mix, keyed, key);
   for (int i = 0; i < n; ++i)
     if (!keyed || s[i] != key) d[i] = BlendPixel(s[i], d[i], [x](int sc, int dc) { return BlendByte(sc, dc, x); });
 }
@@ -140,20 +97,33 @@ void BlendColorRect(TBitmap32& bmp, const TRect& rect, int percent, TColor color
   const int right = std::min(rect.Right, bmp.Width() - 1), bottom = std::min(rect.Bottom, bmp.Height() - 1);
   if (right < left || bottom < top) return;
   // Each channel has 256 possible values: one table per channel keeps the
-  // exact rounding of the real arithmetic out of the pixel loop.
+  // exact rounding of the real arithmetic out of the pixel loop. The same
+  // mix in whole hundredths does whole rows when it gives the table's values.
   const double p = percent / 100.0;
   const TsColor c = SwapRedBlue(ColorToRGB(color));
-  std::array<std::array<TsColor, 256>, 3> table;
+  std::array<std::array<std::uint8_t, 256>, 3> table;
   for (int k = 0; k < 3; ++k) {
     const double cc = ByteOf(c, k) * (1 - p);
-    for (int v = 0; v < 256; ++v)
-      table[k][v] = static_cast<TsColor>(ClampByte(Round(v * p + cc))) << (8 * k);
+    for (int v = 0; v < 256; ++v) table[k][v] = static_cast<std::uint8_t>(ClampByte(Round(v * p + cc)));
+  }
+  bool fits = percent >= 0 && percent <= 100;
+  TPercentMix mix;
+  mix.Percent[3] = 100;  // alpha: v * 100 + 50 hundredths, which is v
+  mix.Offset[3] = 50;
+  for (int k = 0; k < 3 && fits; ++k) {
+    mix.Percent[k] = static_cast<std::uint16_t>(percent);
+    mix.Offset[k] = static_cast<std::uint16_t>((100 - percent) * ByteOf(c, k) + 50);
+    for (int v = 0; v < 256 && fits; ++v) fits = mix.Of(k, v) == table[k][v];
   }
   for (int y = top; y <= bottom; ++y) {
     TsColor* row = bmp.Row(y);
+    if (fits) {
+      MixRowInPercent(row + left, right - left + 1, mix);
+      continue;
+    }
     for (int x = left; x <= right; ++x) {
       const TsColor px = row[x];
-      row[x] = (px & 0xFF000000u) | table[0][px & 0xFF] | table[1][(px >> 8) & 0xFF] | table[2][(px >> 16) & 0xFF];
+      row[x] = MakeBytes(table[0][px & 0xFF], table[1][(px >> 8) & 0xFF], table[2][(px >> 16) & 0xFF], px);
     }
   }
 }

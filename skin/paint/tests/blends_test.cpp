@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "skin/paint/blends.h"
 #include "skin/paint/fills.h"
 #include "skin/paint/tests/paint_test_util.h"
@@ -129,4 +131,84 @@ TEST(Blends, BlendTransBitmapAndFadeMoveTowardAColour) {
   TBitmap32 fade = RowBitmap({0x000000C8, 0x000000C8});
   FadeBmp(fade, {0, 0, 1, 1}, 60, 0);  // 60 percent toward black: 200 * 0.4
   EXPECT_EQ(RowOf(fade, 0), (std::vector<TsColor>{0x00000050, 0x000000C8}));
+}
+
+namespace {
+
+// Pixels of every kind, the key among them; the same for the same seed.
+TBitmap32 RandomBitmap(int width, int height, std::uint32_t seed, TRowOrder order = TRowOrder::TopDown) {
+  std::mt19937 random(seed);
+  TBitmap32 bmp(width, height, order);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      const TsColor p = static_cast<TsColor>(random());
+      SetAPixel(bmp, x, y, p % 11 == 0 ? sFuchsia : p);
+    }
+  return bmp;
+}
+
+TsColor ReferenceColorBlend(TsColor px, int percent, TsColor colour) {
+  const double p = percent / 100.0;
+  TsColor out = px & 0xFF000000u;
+  for (int k = 0; k < 3; ++k)
+    out |= static_cast<TsColor>(ClampByte(Round(ByteOf(px, k) * p + ByteOf(colour, k) * (1 - p)))) << (8 * k);
+  return out;
+}
+
+TsColor ReferenceTransBlend(TsColor d, TsColor s, double x) {
+  TsColor out = d & 0xFF000000u;
+  for (int k = 0; k < 3; ++k)
+    out |= static_cast<TsColor>(ClampByte(Trunc(ByteOf(s, k) - (ByteOf(s, k) - ByteOf(d, k)) * x))) << (8 * k);
+  return out;
+}
+
+}  // namespace
+
+// The whole-row code against the blend's definition pixel by pixel: every
+// row width up to past two vectors, at every offset into a row, every
+// percent from below 0 to above 100 (50 has exact halves) and random colours.
+TEST(Blends, BlendColorRectIsThePerPixelArithmeticAtEveryWidthAndPercent) {
+  std::mt19937 random(7);
+  for (int percent = -5; percent <= 105; ++percent)
+    for (int width = 1; width <= 19; ++width) {
+      const std::uint32_t seed = random();
+      const TRowOrder order = percent % 2 ? TRowOrder::BottomUp : TRowOrder::TopDown;
+      const TBitmap32 before = RandomBitmap(24, 3, seed, order);
+      TBitmap32 bmp = RandomBitmap(24, 3, seed, order);
+      const int left = static_cast<int>(random() % 5);
+      const TColor colour = static_cast<TColor>(random() & 0xFFFFFF);
+      BlendColorRect(bmp, {left, 1, left + width - 1, 2}, percent, colour);
+      for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 24; ++x) {
+          const TsColor old = GetAPixel(before, x, y);
+          const bool inside = y >= 1 && x >= left && x < left + width;
+          const TsColor want = inside ? ReferenceColorBlend(old, percent, SwapRedBlue(colour)) : old;
+          ASSERT_EQ(GetAPixel(bmp, x, y), want) << "percent " << percent << ", width " << width << ", x " << x
+                                                << ", y " << y;
+        }
+    }
+}
+
+TEST(Blends, BlendTransRectangleIsThePerPixelArithmeticAtEveryWidth) {
+  std::mt19937 random(11);
+  for (const double x : {0.4, 0.5, 0.25, 0.6, 0.123456789})
+    for (int width = 1; width <= 19; ++width)
+      for (const TColor key : {sFuchsia, clNone}) {
+        const std::uint32_t seed = random();
+        const TBitmap32 src = RandomBitmap(24, 2, seed + 1);
+        const TBitmap32 before = RandomBitmap(24, 3, seed, TRowOrder::BottomUp);
+        TBitmap32 dst = RandomBitmap(24, 3, seed, TRowOrder::BottomUp);
+        const int left = static_cast<int>(random() % 5), at = static_cast<int>(random() % 5);
+        BlendTransRectangle(dst, at, 1, key, x, {left, 0, left + width - 1, 1}, src);
+        for (int y = 0; y < 3; ++y)
+          for (int dx = 0; dx < 24; ++dx) {
+            const TsColor old = GetAPixel(before, dx, y);
+            const int sx = dx - at + left;
+            const bool inside = y >= 1 && dx >= at && sx < left + width;
+            const TsColor s = inside ? GetAPixel(src, sx, y - 1) : 0;
+            const TsColor want = inside && (key == clNone || s != key) ? ReferenceTransBlend(old, s, x) : old;
+            ASSERT_EQ(GetAPixel(dst, dx, y), want)
+                << "weight " << x << ", width " << width << ", key " << key << ", x " << dx << ", y " << y;
+          }
+      }
 }
