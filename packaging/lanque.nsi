@@ -54,6 +54,7 @@ VIAddVersionKey /LANG=2052 "LegalCopyright" "lanque"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${__FILEDIR__}/wizard.bmp"  ; tools/art/make-art.sh
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\lanque.exe"
