@@ -171,6 +171,8 @@ def processes():
 
 
 class InstallerUnderWine(unittest.TestCase):
+    maxDiff = None  # leftovers are shown whole
+
     def setUp(self):
         self.assertTrue(os.environ.get("DISPLAY"), "needs a display (scripts/test gives one)")
         self.scratch = tempfile.mkdtemp(prefix="lanque-packages-")
@@ -268,7 +270,6 @@ class InstallerUnderWine(unittest.TestCase):
         self.uninstall("/REMOVEACCOUNT")
         left = self.prefix.files() - files_before
         self.assertEqual(sorted(path for path in left if not self.is_uninstaller_copy(path)), [])
-        self.maxDiff = None
         self.assertEqual(sorted(self.prefix.registry_traces() - traces_before), [])
 
     def is_uninstaller_copy(self, path):
