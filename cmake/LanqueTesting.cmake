@@ -16,6 +16,14 @@ else()
 endif()
 include(GoogleTest)
 
+# The leak loops run at counts that take seconds; with LANQUE_LONG_LOOPS
+# (scripts/test --long) at their full counts, which take minutes.
+option(LANQUE_LONG_LOOPS "Run the leak loops at their full counts" OFF)
+set(LANQUE_TEST_PROPERTIES TIMEOUT 120)
+if(LANQUE_LONG_LOOPS)
+  set(LANQUE_TEST_PROPERTIES TIMEOUT 1800 ENVIRONMENT LANQUE_LONG_LOOPS=1)
+endif()
+
 # lanque_add_test(NAME SOURCES... LIBS libs...)
 # One test executable; each of its test cases becomes a CTest test.
 function(lanque_add_test name)
@@ -23,10 +31,19 @@ function(lanque_add_test name)
   add_executable(${name} ${T_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE ${T_LIBS} ${LANQUE_GTEST_MAIN} lanque_options)
   if(WIN32)
-    # Windows test programs are console programs run by wine; they may open windows.
+    # Windows test programs are console programs run by wine; they may open
+    # windows, so each holds a Wine environment of its own while it runs.
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-      PROPERTIES TIMEOUT 120)
+      PROPERTIES ${LANQUE_TEST_PROPERTIES} RESOURCE_GROUPS wine:1)
   else()
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 120)
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ${LANQUE_TEST_PROPERTIES})
   endif()
+endfunction()
+
+# lanque_wine_test(NAME COMMAND...)
+# A Windows test whose command starts Wine itself (a script driving programs):
+# it holds a Wine environment like the test programs and runs in it.
+function(lanque_wine_test name)
+  add_test(NAME ${name} COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} ${ARGN})
+  set_tests_properties(${name} PROPERTIES RESOURCE_GROUPS wine:1)
 endfunction()

@@ -2,6 +2,11 @@
 add_library(lanque_options INTERFACE)
 target_compile_options(lanque_options INTERFACE
   -Wall -Wextra -Wno-unused-parameter -Wno-missing-field-initializers)
+# scripts/test (and so CI) builds with warnings as errors, so none comes in.
+option(LANQUE_WERROR "Treat compiler warnings as errors" OFF)
+if(LANQUE_WERROR)
+  target_compile_options(lanque_options INTERFACE -Werror)
+endif()
 # GCC 12 takes a component's destroying operator delete for a plain one: it
 # reports it as mismatched with operator new, and the destructor it calls as
 # a use after freeing. Both are wrong there (the AddressSanitizer tree checks

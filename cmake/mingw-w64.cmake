@@ -26,5 +26,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Link zlib into the program rather than beside it as a DLL.
 set(ZLIB_USE_STATIC_LIBS ON)
 
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# Test programs run under wine through a wrapper that puts each test in the
+# Wine environment it holds (see scripts/lib/wine-test-run).
+get_filename_component(LANQUE_WINE_TEST_RUN "${CMAKE_CURRENT_LIST_DIR}/../scripts/lib/wine-test-run" ABSOLUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR "${LANQUE_WINE_TEST_RUN}")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")

@@ -93,7 +93,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.reply(str(count).encode(), "text/plain")
         elif url.path == "/loop":
             self.send_response(302)
-            self.send_header("Location", "/loop?" + query.get("key", [""])[0])
+            # Every hop keeps its key, so that a test counts only its own hops
+            # while others use the server at the same time.
+            self.send_header("Location", "/loop?key=" + query.get("key", [""])[0])
             self.send_header("Content-Length", "0")
             self.end_headers()
         elif url.path == "/hang-first":

@@ -149,7 +149,7 @@ TEST_F(SystemEngineTest, WithoutAnHtmlEngineOnlyThePageEngineFetches) {
   std::wstring base = PageServerBase();
   ASSERT_FALSE(base.empty()) << "page server not running";
   ASSERT_FALSE(SystemHasHtmlEngine());
-  const int before = PageServerHits(L"/loop");
+  const int before = PageServerHits(L"/loop?key=factory");
   auto browser = CreateWebBrowser(host_->Container(), BrowserEngineKind::Automatic);
   browser->SetOnDocumentComplete(
       [&](BrowserObjectId, const std::wstring& address) { completed_.push_back(address); });
@@ -157,7 +157,7 @@ TEST_F(SystemEngineTest, WithoutAnHtmlEngineOnlyThePageEngineFetches) {
   ASSERT_TRUE(PumpUntil([&] { return !completed_.empty(); }, 6000));
   EXPECT_NE(browser->Document()->BodyOuterText().find(L"重定向次数过多"), std::wstring::npos);
   PumpFor(500);
-  EXPECT_LE(PageServerHits(L"/loop") - before, static_cast<int>(kMaxRedirects) + 1);
+  EXPECT_LE(PageServerHits(L"/loop?key=factory") - before, static_cast<int>(kMaxRedirects) + 1);
 }
 
 TEST_F(SystemEngineTest, EitherEngineCanBeForced) {

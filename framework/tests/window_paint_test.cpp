@@ -159,10 +159,7 @@ TEST_F(PaintTest, FormsWithEveryControlComeAndGoWithoutLeaving) {
     UpdateWindow(form->GetHandle());
     delete form;
   };
-  for (int i = 0; i < 20; ++i) makeAndFree();  // warm up allocators and caches
-  const TLeakProbe before = TLeakProbe::Take();
-  for (int i = 0; i < 1000; ++i) makeAndFree();
-  EXPECT_EQ(TLeakProbe::Take().DriftSince(before), "");
+  EXPECT_EQ(LeakLoopDrift(LeakLoopCycles(100, 1000), 1000, [&](int) { makeAndFree(); }), "");
 }
 
 }  // namespace

@@ -133,19 +133,25 @@ int SignIn(const std::wstring& user, const std::wstring& password, const std::ws
 }
 
 // Message boxes are dialogs of the system class "#32770"; their text is the
-// static control with the id 0xFFFF.
+// static control with the id 0xFFFF. A box counts once it is shown with its
+// text (it exists a moment before), and the answered box is waited out, so
+// that the next call never finds it again.
 int Dialog(const std::wstring& caption, DWORD seconds, const std::wstring& button) {
   HWND box = nullptr;
-  const ULONGLONG deadline = GetTickCount64() + seconds * 1000ull;
-  while (!(box = FindWindowW(L"#32770", caption.c_str())) && GetTickCount64() < deadline) Sleep(100);
-  if (!box) return 1;
   wchar_t text[1024] = L"";
-  GetDlgItemTextW(box, 0xFFFF, text, 1024);
+  const ULONGLONG deadline = GetTickCount64() + seconds * 1000ull;
+  const auto ready = [&] {
+    box = FindWindowW(L"#32770", caption.c_str());
+    return box && IsWindowVisible(box) && GetDlgItemTextW(box, 0xFFFF, text, 1024) > 0;
+  };
+  while (!ready() && GetTickCount64() < deadline) Sleep(100);
+  if (!box || !*text) return 1;
   std::wstring escaped;
   for (const wchar_t* c = text; *c; ++c) escaped += *c == L'\n' ? std::wstring(L"\\n") : std::wstring(1, *c);
   PrintLine(escaped);
   const int id = button == L"yes" ? IDYES : button == L"no" ? IDNO : IDOK;
   PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
+  while (IsWindow(box) && GetTickCount64() < deadline + 5000) Sleep(50);
   return 0;
 }
 

@@ -5,8 +5,12 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "base/win_handles.h"
 
@@ -53,3 +57,47 @@ struct TLeakProbe {
     return drift;
   }
 };
+
+// How many cycles a leak loop runs: a count that takes seconds, or, with
+// LANQUE_LONG_LOOPS set (scripts/test --long), the full count.
+inline int LeakLoopCycles(int Short, int Full) {
+  const char* value = std::getenv("LANQUE_LONG_LOOPS");
+  return value && *value && *value != '0' ? Full : Short;
+}
+
+// Runs Cycle(i) for i in [0, Cycles) after WarmUp unprobed cycles, and says
+// what it left behind: every live-handle count must come back exactly, and
+// the committed memory, sampled along the loop, must not climb by a slope
+// that would come to SlackBytes over FullCycles, so that a short loop speaks
+// for the full one. A climb smaller than the allocator's own steps (a quarter
+// of a megabyte over the loop) is not taken for a slope. Empty when flat.
+inline std::string LeakLoopDrift(int Cycles, int FullCycles, const std::function<void(int)>& Cycle,
+                                 int WarmUp = 20, long long SlackBytes = 2ll << 20) {
+  for (int i = 0; i < WarmUp; ++i) Cycle(i);
+  const TLeakProbe before = TLeakProbe::Take();
+  constexpr int kSamples = 16;
+  std::vector<double> at, bytes;
+  for (int i = 0; i < Cycles; ++i) {
+    Cycle(i);
+    if ((i + 1) % std::max(1, Cycles / kSamples) == 0) {
+      at.push_back(i + 1);
+      bytes.push_back(static_cast<double>(CommittedBytes()));
+    }
+  }
+  const TLeakProbe after = TLeakProbe::Take();
+  std::string drift = after.DriftSince(before, SlackBytes);
+  if (at.size() >= 2) {  // least squares: bytes a cycle
+    double mx = 0, my = 0;
+    for (size_t k = 0; k < at.size(); ++k) mx += at[k], my += bytes[k];
+    mx /= at.size(), my /= at.size();
+    double sxy = 0, sxx = 0;
+    for (size_t k = 0; k < at.size(); ++k) sxy += (at[k] - mx) * (bytes[k] - my), sxx += (at[k] - mx) * (at[k] - mx);
+    const double slope = sxy / sxx;
+    constexpr double kAllocatorSteps = 256 << 10;
+    if (slope * FullCycles >= static_cast<double>(SlackBytes) && slope * Cycles >= kAllocatorSteps)
+      drift += "committed memory climbs by " + std::to_string(static_cast<long long>(slope)) + " bytes a cycle (" +
+               std::to_string(static_cast<long long>(slope * FullCycles)) + " over " + std::to_string(FullCycles) +
+               " cycles)\n";
+  }
+  return drift;
+}

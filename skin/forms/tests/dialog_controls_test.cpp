@@ -141,7 +141,9 @@ TEST_F(DialogControlsTest, EachBoxGetsTheAdapterOfItsKindAndGetsItsOwnWindowBack
     auto* check = dynamic_cast<TacCheckBoxWnd*>(adapter);
     EXPECT_EQ(check != nullptr, row.CheckAdapter) << row.Id;
     EXPECT_EQ(dynamic_cast<TacGroupBoxWnd*>(adapter) != nullptr, row.GroupAdapter) << row.Id;
-    if (check) EXPECT_EQ(check->GlyphKind(), row.Kind) << row.Id;
+    if (check) {
+      EXPECT_EQ(check->GlyphKind(), row.Kind) << row.Id;
+    }
     EXPECT_EQ(adapter->SkinData().GetSkinSection(), row.GroupAdapter ? "GROUPBOX" : "CHECKBOX") << row.Id;
   }
   Manager->SetActive(false);
@@ -196,8 +198,9 @@ TEST_F(DialogControlsTest, BoxesToggleByMouseAndSpaceAsPlainOnesDoAndShowTheirCh
       checks[skinned][1] = IsDlgButtonChecked(Dialog, row.Id == kRadioB ? kRadioA : kRadioB);
       clicks[skinned] = gClicks[row.Id];
       // The skinned box shows what BM_GETCHECK says: a changed check, a changed box.
-      if (skinned && checks[1][0] != initial)
+      if (skinned && checks[1][0] != initial) {
         EXPECT_TRUE(Differ(before, PrintClient(control), {0, 0, 16, before.Height()})) << row.Case;
+      }
       DestroyWindow(std::exchange(Dialog, nullptr));
     }
     EXPECT_EQ(checks[1][0], checks[0][0]) << row.Case;

@@ -147,24 +147,18 @@ TEST_F(SkinProviderTest, AProviderFreedBeforeItsFormGivesTheFormBack) {
 
 TEST_F(SkinProviderTest, ActivationsAndSkinSwitchesLeaveNothingBehind) {
   HWND window = Form->GetHandle();
-  auto cycle = [&] {
+  auto cycle = [&](int) {
     SendMessageW(window, WM_NCACTIVATE, FALSE, 0);
     SendMessageW(window, WM_NCACTIVATE, TRUE, 0);
   };
-  for (int i = 0; i < 20; ++i) cycle();
-  TLeakProbe before = TLeakProbe::Take();
-  for (int i = 0; i < 1000; ++i) cycle();
-  EXPECT_EQ(TLeakProbe::Take().DriftSince(before), "");
+  EXPECT_EQ(LeakLoopDrift(LeakLoopCycles(200, 1000), 1000, cycle), "");
   EXPECT_TRUE(Provider->GetFormActive());
 
-  auto switchSkin = [&] {
+  auto switchSkin = [&](int) {
     Manager->SetActive(false);
     Manager->SetActive(true);
   };
-  for (int i = 0; i < 5; ++i) switchSkin();
-  before = TLeakProbe::Take();
-  for (int i = 0; i < 1000; ++i) switchSkin();
-  EXPECT_EQ(TLeakProbe::Take().DriftSince(before), "");
+  EXPECT_EQ(LeakLoopDrift(LeakLoopCycles(200, 1000), 1000, switchSkin, 5), "");
 }
 
 }  // namespace

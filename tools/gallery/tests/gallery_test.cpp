@@ -36,27 +36,21 @@ class GalleryTest : public ::testing::Test {
   TGalleryForm* Form = nullptr;
 };
 
-// A thousand cycles of each long run, in parts that each stay well within a
-// test's time under Wine (a cycle re-announces the skin to every control of
-// the gallery): each part runs its share between two probes of its own. The
-// whole gallery is painted after every tenth cycle, so that what painting
+// Long runs: a thousand cycles each with scripts/test --long, a short run
+// otherwise (a cycle re-announces the skin to every control of the gallery).
+// The whole gallery is painted after every tenth cycle, so that what painting
 // makes is counted too.
-constexpr int kCycles = 1000;
-constexpr int kParts = 20;
+constexpr int kFullCycles = 1000;
 constexpr int kPaintEvery = 10;
 
-class GalleryLongRunTest : public GalleryTest, public ::testing::WithParamInterface<int> {
- protected:
-  // Runs Cycle a few times to settle caches, then this part's share between two probes.
-  static std::string DriftOfOnePart(const std::function<void(bool Paint)>& Cycle) {
-    for (int i = 0; i < 5; ++i) Cycle(true);
-    const TLeakProbe before = TLeakProbe::Take();
-    for (int i = 1; i <= kCycles / kParts; ++i) Cycle(i % kPaintEvery == 0);
-    return TLeakProbe::Take().DriftSince(before);
-  }
-};
+// A few painted cycles first settle the caches.
+std::string DriftOfLongRun(const std::function<void(bool Paint)>& Cycle) {
+  for (int i = 0; i < 5; ++i) Cycle(true);
+  return LeakLoopDrift(LeakLoopCycles(50, kFullCycles), kFullCycles,
+                       [&](int i) { Cycle(i % kPaintEvery == kPaintEvery - 1); }, 0);
+}
 
-TEST_P(GalleryLongRunTest, RemovingAndRestoringTheSkinLeavesNothingBehind) {
+TEST_F(GalleryTest, RemovingAndRestoringTheSkinLeavesNothingBehind) {
   // The switch, clicked, removes the skin and brings it back.
   SendMessageW(Form->SkinnedSwitch->GetHandle(), BM_CLICK, 0, 0);
   EXPECT_FALSE(Form->SkinManager->GetActive());
@@ -64,7 +58,7 @@ TEST_P(GalleryLongRunTest, RemovingAndRestoringTheSkinLeavesNothingBehind) {
   SendMessageW(Form->SkinnedSwitch->GetHandle(), BM_CLICK, 0, 0);
   EXPECT_TRUE(Form->SkinManager->GetActive());
 
-  const std::string drift = DriftOfOnePart([&](bool paint) {
+  const std::string drift = DriftOfLongRun([&](bool paint) {
     Form->SetSkinned(false);
     if (paint) Paint();
     Form->SetSkinned(true);
@@ -75,7 +69,7 @@ TEST_P(GalleryLongRunTest, RemovingAndRestoringTheSkinLeavesNothingBehind) {
   EXPECT_TRUE(Form->SkinnedSwitch->GetChecked());
 }
 
-TEST_P(GalleryLongRunTest, SwitchingBetweenTheTwoSkinsLeavesNothingBehind) {
+TEST_F(GalleryTest, SwitchingBetweenTheTwoSkinsLeavesNothingBehind) {
   Form->SetSkinDirectory(PathFromUtf8(LANQUE_SKINS_DIR).wstring());
   ASSERT_NE(std::find(Form->SkinNames().begin(), Form->SkinNames().end(), "dark"), Form->SkinNames().end());
   Form->ChooseSkin("dark");
@@ -84,7 +78,7 @@ TEST_P(GalleryLongRunTest, SwitchingBetweenTheTwoSkinsLeavesNothingBehind) {
   EXPECT_NE(Form->SkinManager->Model.GetGlobalColor(), dark);  // two skins, not one twice
 
   // Each choice also stops one folder watch and starts another.
-  const std::string drift = DriftOfOnePart([&](bool paint) {
+  const std::string drift = DriftOfLongRun([&](bool paint) {
     Form->ChooseSkin("dark");
     if (paint) Paint();
     Form->ChooseSkin(kGalleryInternalSkin);
@@ -92,8 +86,6 @@ TEST_P(GalleryLongRunTest, SwitchingBetweenTheTwoSkinsLeavesNothingBehind) {
   });
   EXPECT_EQ(drift, "");
 }
-
-INSTANTIATE_TEST_SUITE_P(Parts, GalleryLongRunTest, ::testing::Range(0, kParts));
 
 TEST_F(GalleryTest, AnEditedOptionsFileIsAppliedWithinASecondAndTheControlsKeepWhatTheyHold) {
   TScratchDir scratch("lanque-gallery");

@@ -1,7 +1,12 @@
 # Runs lanque-skin on a small skin folder: a round trip through pack and
 # unpack, the listing, and one clear line on stderr with a non-zero exit code
-# for every bad input.
-file(REMOVE_RECURSE ${WORK})
+# for every bad input. It works in a new folder of its own under TEMP_ROOT,
+# removed at the end, so that runs at the same time never share a file.
+string(RANDOM LENGTH 16 tag)
+set(WORK "${TEMP_ROOT}/lanque-skin-tool-${tag}")
+if(EXISTS ${WORK})
+  message(FATAL_ERROR "${WORK} exists already")
+endif()
 file(MAKE_DIRECTORY ${WORK}/empty)
 
 function(run expected_code)
@@ -101,3 +106,5 @@ run(fail pack ${WORK}/no-such-folder ${WORK}/x.asz)
 if(EXISTS ${WORK}/empty.asz)
   message(FATAL_ERROR "packing an empty folder wrote a file")
 endif()
+
+file(REMOVE_RECURSE ${WORK})

@@ -199,21 +199,17 @@ TEST_F(SpeedButtonTest, HoveringButtonsAndLinksLeavesNothingBehind) {
   auto* link = Place<TsWebLabel>(120, 20, 80, 16);
   link->SetCaption(L"lanque.example");
   Pump();
-  const auto hover = [&](int Rounds) {
-    for (int i = 0; i < Rounds; ++i) {
-      Mouse(WM_MOUSEMOVE, 30, 30);
-      PumpFor(8);
-      Mouse(WM_MOUSEMOVE, 130, 25);
-      PumpFor(8);
-      Mouse(WM_MOUSEMOVE, 250, 150);
-      PumpFor(8);
-    }
+  const auto hover = [&](int) {
+    Mouse(WM_MOUSEMOVE, 30, 30);
+    PumpFor(8);
+    Mouse(WM_MOUSEMOVE, 130, 25);
+    PumpFor(8);
+    Mouse(WM_MOUSEMOVE, 250, 150);
+    PumpFor(8);
     Settle(button);
   };
-  hover(5);  // first pictures, fade timers and fonts made
-  const TLeakProbe before = TLeakProbe::Take();
-  hover(150);
-  EXPECT_EQ(TLeakProbe::Take().DriftSince(before), "");
+  // The first cycles make the pictures, fade timers and fonts.
+  EXPECT_EQ(LeakLoopDrift(LeakLoopCycles(15, 150), 150, hover, 5), "");
   EXPECT_FALSE(link->MouseAbove());
   EXPECT_EQ(button->CurrentState(), 0);
 }

@@ -260,6 +260,8 @@ TEST(ScrollWnd, DialogChildrenGetTheScrollAdaptersByClassAndStyle) {
                        : dynamic_cast<TacSBWnd*>(adapter.get()) ? Bar
                                                                  : None;
     EXPECT_EQ(kind, c.Kind) << "case " << (&c - cases);
-    if (adapter) EXPECT_EQ(TacMainWnd::Of(child.Get()), adapter.get());
+    if (adapter) {
+      EXPECT_EQ(TacMainWnd::Of(child.Get()), adapter.get());
+    }
   }
 }
