@@ -165,6 +165,7 @@ void TForm::Dispatch(TMessage& Message) {
       break;
     case WM_SYSCOMMAND: WMSysCommand(Message); break;
     case WM_ACTIVATE: WMActivate(Message); break;
+    case WM_ENDSESSION: WMEndSession(Message); break;
     case DM_GETDEFID: Message.Result = DefaultButtonId(); break;
     case WM_SIZE:
       // Minimised from outside (the taskbar, the shell): the application follows.
@@ -184,6 +185,14 @@ LRESULT TForm::DefaultButtonId() {
 void TForm::WMClose(TMessage& Message) {
   Close();
   Message.Result = 0;
+}
+
+void TForm::WMEndSession(TMessage& Message) {
+  Message.Result = 0;
+  if (!Message.WParam || !Application || Application->GetMainForm() != this) return;
+  if (OnClose) OnClose(this);
+  Hide();
+  Application->Terminate();
 }
 
 void TForm::WMSysCommand(TMessage& Message) {

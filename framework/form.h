@@ -53,6 +53,10 @@ class TForm : public TWinControl {
   virtual void WMClose(TMessage& Message);
   virtual void WMSysCommand(TMessage& Message);
   virtual void WMActivate(TMessage& Message);
+  // The session ends, or an installer or the restart manager asks the
+  // program to make way (ENDSESSION_CLOSEAPP): the main form closes without
+  // asking, and the application ends through its loop.
+  void WMEndSession(TMessage& Message);
   // DM_GETDEFID, asked by the dialog keys on Enter: the enabled, visible
   // default button, as a dialog answers it.
   LRESULT DefaultButtonId();

@@ -19,6 +19,7 @@
 #include "app/logic/account_settings.h"
 #include "app/logic/login_view.h"
 #include "app/logic/service_address.h"
+#include "app/version.h"
 
 namespace lanque {
 
@@ -46,7 +47,7 @@ inline constexpr std::string_view kExitQuestionCaption = "系统退出提醒";
 
 // The window's state fields used by the sign-in logic.
 struct LoginState {
-  std::string ClientVersion = "1.00";
+  std::string ClientVersion = LANQUE_VERSION_TEXT;
   std::string Nonce;
   std::string SavedUserId;
   std::string SavedPasswordDigest;  // 32 lowercase hexadecimal characters, or empty

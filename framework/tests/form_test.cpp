@@ -36,6 +36,33 @@ TEST_F(FormTest, CloseQueryDecidesAndClosingTheMainFormEndsTheLoop) {
   EXPECT_TRUE(App.IsTerminated());
 }
 
+// An installer asks a running copy to make way as the session's end does:
+// the main form closes without asking; a cancelled end changes nothing, and
+// other forms are left to the main one.
+TEST_F(FormTest, TheEndOfTheSessionClosesTheMainFormWithoutAsking) {
+  auto* form = App.CreateForm<TForm>();
+  auto* other = App.CreateForm<TForm>();
+  int asked = 0, closed = 0;
+  form->OnCloseQuery = [&](TComponent*, bool& CanClose) {
+    ++asked;
+    CanClose = false;
+  };
+  form->OnClose = [&](TComponent*) { ++closed; };
+  form->Show();
+  other->Show();
+  EXPECT_EQ(SendMessageW(form->GetHandle(), WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP), TRUE);
+  SendMessageW(form->GetHandle(), WM_ENDSESSION, FALSE, ENDSESSION_CLOSEAPP);
+  SendMessageW(other->GetHandle(), WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
+  EXPECT_TRUE(form->GetVisible());
+  EXPECT_FALSE(App.IsTerminated());
+
+  SendMessageW(form->GetHandle(), WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
+  EXPECT_EQ(asked, 0);
+  EXPECT_EQ(closed, 1);
+  EXPECT_FALSE(form->GetVisible());
+  EXPECT_TRUE(App.IsTerminated());
+}
+
 TEST_F(FormTest, ClientSizeAndBorderIconsShapeTheWindow) {
   auto* form = App.CreateForm<TForm>();
   form->SetBorderStyle(bsSingle);

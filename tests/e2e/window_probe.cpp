@@ -20,11 +20,16 @@
 //                                         the open menu's screen rectangle "x y width height"
 //   window_probe menu SECONDS             prints the screen rectangle of the popup menu
 //                                         shown now (waiting for one at most SECONDS)
+//   window_probe shortcut FILE            prints what a shortcut (.lnk) starts, as the shell
+//                                         reads it: "TARGET|WORKING FOLDER|ICON FILE,INDEX"
+//   window_probe version FILE             prints a program's version ("FileVersion" of its
+//                                         version resource, first translation)
 //   window_probe record FILE ARGUMENTS...  appends one line to FILE: the arguments it was
 //                                         given, each in [brackets] (stands in for the
 //                                         program the shell would start for an address)
 // Exit code 0 on success, 1 when the window or control did not turn up in time.
 #include <windows.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -33,10 +38,19 @@
 #include <vector>
 
 #include "base/private_messages.h"
+#include "browser/com_ptr.h"
 
 namespace {
 
 constexpr wchar_t kLoginCaption[] = L"蓝鹊商务版登陆";
+
+// Prints one line of text in UTF-8.
+void PrintLine(const std::wstring& text) {
+  const std::string utf8(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, const_cast<char*>(utf8.data()), static_cast<int>(utf8.size()), nullptr, nullptr);
+  std::printf("%s\n", utf8.c_str());
+  std::fflush(stdout);
+}
 
 HWND WaitForWindow(const std::wstring& caption, DWORD seconds) {
   const ULONGLONG deadline = GetTickCount64() + seconds * 1000ull;
@@ -134,10 +148,7 @@ int Dialog(const std::wstring& caption, DWORD seconds, const std::wstring& butto
   if (!box || !*text) return 1;
   std::wstring escaped;
   for (const wchar_t* c = text; *c; ++c) escaped += *c == L'\n' ? std::wstring(L"\\n") : std::wstring(1, *c);
-  const std::string utf8(WideCharToMultiByte(CP_UTF8, 0, escaped.c_str(), -1, nullptr, 0, nullptr, nullptr), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, escaped.c_str(), -1, const_cast<char*>(utf8.data()), static_cast<int>(utf8.size()), nullptr, nullptr);
-  std::printf("%s\n", utf8.c_str());
-  std::fflush(stdout);
+  PrintLine(escaped);
   const int id = button == L"yes" ? IDYES : button == L"no" ? IDNO : IDOK;
   PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
   while (IsWindow(box) && GetTickCount64() < deadline + 5000) Sleep(50);
@@ -177,6 +188,44 @@ int ButtonState() {
   HWND button = window ? SignInButton(window) : nullptr;
   if (!button) return 1;
   std::printf("enabled=%d\n", IsWindowEnabled(button) ? 1 : 0);
+  return 0;
+}
+
+int Shortcut(const std::wstring& file) {
+  if (FAILED(CoInitialize(nullptr))) return 1;
+  int result = 1;
+  {
+    ComPtr<IShellLinkW> link;
+    ComPtr<IPersistFile> stored;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(link.Put()))) &&
+        SUCCEEDED(link.As(stored)) && SUCCEEDED(stored->Load(file.c_str(), STGM_READ))) {
+      wchar_t target[MAX_PATH] = L"", folder[MAX_PATH] = L"", icon[MAX_PATH] = L"";
+      int index = 0;
+      link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH);
+      link->GetWorkingDirectory(folder, MAX_PATH);
+      link->GetIconLocation(icon, MAX_PATH, &index);
+      PrintLine(std::wstring(target) + L"|" + folder + L"|" + icon + L"," + std::to_wstring(index));
+      result = 0;
+    }
+  }
+  CoUninitialize();
+  return result;
+}
+
+int Version(const std::wstring& file) {
+  std::vector<BYTE> data(GetFileVersionInfoSizeW(file.c_str(), nullptr));
+  if (data.empty() || !GetFileVersionInfoW(file.c_str(), 0, static_cast<DWORD>(data.size()), data.data())) return 1;
+  WORD* translation = nullptr;
+  UINT size = 0;
+  if (!VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &size) ||
+      size < 2 * sizeof(WORD))
+    return 1;
+  wchar_t path[64];
+  swprintf(path, 64, L"\\StringFileInfo\\%04x%04x\\FileVersion", translation[0], translation[1]);
+  wchar_t* text = nullptr;
+  if (!VerQueryValueW(data.data(), path, reinterpret_cast<void**>(&text), &size)) return 1;
+  PrintLine(text);
   return 0;
 }
 
@@ -253,10 +302,12 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"control" && argc == 4) return Control(argv[2], _wtoi(argv[3]));
   if (command == L"traymenu" && argc == 3) return TrayMenu(static_cast<DWORD>(_wtoi(argv[2])));
   if (command == L"menu" && argc == 3) return MenuRect(static_cast<DWORD>(_wtoi(argv[2])));
+  if (command == L"shortcut" && argc == 3) return Shortcut(argv[2]);
+  if (command == L"version" && argc == 3) return Version(argv[2]);
   if (command == L"record" && argc >= 3) return Record(argv[2], argc - 3, argv + 3);
   std::fputs("usage: window_probe wait CAPTION SECONDS | signin USER PASSWORD [number|auto|both] |"
              " dialog CAPTION SECONDS ok|yes|no | button | rect CAPTION SECONDS | control CLASS INDEX |"
-             " traymenu SECONDS | menu SECONDS |"
+             " traymenu SECONDS | menu SECONDS | shortcut FILE | version FILE |"
              " record FILE ARGUMENTS...\n",
              stderr);
   return 2;
