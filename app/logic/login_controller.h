@@ -19,7 +19,7 @@
 #include "app/logic/account_settings.h"
 #include "app/logic/login_view.h"
 #include "app/logic/service_address.h"
-#include "app/version.h"
+#include "app/logic/version.h"
 
 namespace lanque {
 

@@ -17,8 +17,8 @@ lanque_test_summary() {
   # as STATUS<tab>SECONDS<tab>NAME.
   local results skipped retried
   # A parameterised test's name may go on with " # GetParam() = ...": cut.
-  results=$(sed -nE 's/^ *[0-9]+\/[0-9]+ +Test +#[0-9]+: +(.*[^ ]) +\.+[ *]*([A-Za-z][A-Za-z :]*[A-Za-z]) +([0-9.]+) sec.*/\2\t\3\t\1/p' "$log" \
-    | sed -E 's/ +# GetParam\(\).*//')
+  results=$(sed -nE 's/^ *[0-9]+\/[0-9]+ +Test +#[0-9]+: +(.*[^ ]) +\.+[ *]*([A-Za-z][A-Za-z :*]*[A-Za-z:]) +([0-9.]+) sec.*/\2\t\3\t\1/p' "$log" \
+    | sed -E 's/ +# GetParam\(\).*//; s/\*+/ /')
   summary_passed=$(grep -c '^Passed' <<<"$results")
   skipped=$(grep -c '^Skipped' <<<"$results")
   summary_failed=$(grep -cvE '^(Passed|Skipped|$)' <<<"$results")
