@@ -38,7 +38,7 @@
 #include <vector>
 
 #include "base/private_messages.h"
-#include "browser/com_ptr.h"
+#include "base/com_ptr_win.h"
 
 namespace {
 
